@@ -1,0 +1,197 @@
+#include "matchtable/DoublesGenerator.h"
+
+#include "matchtable/CourtArrangement.h"
+#include "matchtable/OpponentHistory.h"
+#include "matchtable/PairSearch.h"
+#include "matchtable/RestRotation.h"
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+
+namespace zoruka {
+
+namespace {
+
+struct Attempt {
+    Arrangement slots;
+    int score = 0;
+};
+
+class DoublesBuilder {
+public:
+    DoublesBuilder(int participants, int courts) : m_courts(courts), m_search(m_marks)
+    {
+        m_marks.reset(participants);
+        m_history.clear();
+    }
+
+    // The chosen arrangement of game `game`, or nothing when no attempt completed.
+    std::optional<Arrangement> buildGame(int game, const std::vector<int>& playing);
+
+private:
+    std::optional<Arrangement> runAttempt();
+    int score(int game, Arrangement& slots) const;
+
+    int m_courts;
+    PartnerMarks m_marks;
+    PairSearch m_search;
+    OpponentHistory m_history;
+    bool m_descending = false;
+    int m_failures = 0;
+};
+
+std::optional<Arrangement> DoublesBuilder::buildGame(int game, const std::vector<int>& playing)
+{
+    // Odd games begin with the search flipped to ascending, even games to descending.
+    m_descending = game % 2 == 1;
+    m_search.startGame(playing);
+    m_failures = 0;
+
+    std::vector<Attempt> attempts;
+    for (int a = 1; a <= DoublesGenerator::kAttemptsPerGame; ++a) {
+        std::optional<Arrangement> slots = runAttempt();
+        if (!slots) {
+            break;
+        }
+        m_marks.releaseAll(PartnerMark::InAttempt);
+        // Later attempts of this game must find other pairs.
+        for (const Pair& pair : *slots) {
+            m_marks.setBoth(pair.first, pair.second, PartnerMark::EarlierAttempt);
+        }
+        m_failures = 0;
+        const int attemptScore = score(game, *slots);
+        attempts.push_back({std::move(*slots), attemptScore});
+    }
+    m_marks.releaseAll(PartnerMark::InAttempt);
+    m_marks.releaseAll(PartnerMark::EarlierAttempt);
+
+    // The lowest score wins; ties go to the earlier attempt.
+    const Attempt* chosen = nullptr;
+    int best = 999;
+    for (const Attempt& attempt : attempts) {
+        if (attempt.score < best) {
+            best = attempt.score;
+            chosen = &attempt;
+        }
+    }
+    if (chosen == nullptr) {
+        return std::nullopt;
+    }
+    for (const Pair& pair : chosen->slots) {
+        m_marks.setBoth(pair.first, pair.second, PartnerMark::Never);
+    }
+    m_history.addGame(chosen->slots);
+    return chosen->slots;
+}
+
+std::optional<Arrangement> DoublesBuilder::runAttempt()
+{
+    m_search.startAttempt();
+    const int positions = m_search.positions();
+    long steps = 0;
+    int position = 1;
+    while (true) {
+        // Every position the scan looks at counts, taken ones included.
+        const int next = m_search.nextFreePosition(position);
+        steps += (next == 0 ? positions : next) - position + 1;
+        if (steps > DoublesGenerator::kScanStepLimit) {
+            return std::nullopt;
+        }
+        if (next == 0) {
+            return m_search.pairs();
+        }
+        const int player = m_search.playerAt(next);
+        m_descending = !m_descending;
+        if (const int partner = m_search.findPartner(player, m_descending); partner != 0) {
+            m_search.recordPair(player, partner);
+            m_failures = 0;
+            position = next + 1;
+            continue;
+        }
+        if (m_failures > 2 * m_courts) {
+            return std::nullopt;
+        }
+        ++m_failures;
+        if (!m_search.backtrack()) {
+            return std::nullopt;
+        }
+        position = 1;
+    }
+}
+
+// Lower is better: repeated meetings plus the worst repeat, after the pairs have been shuffled
+// over the courts; among equally good shuffles, one that repeats fewer meetings of the previous
+// game is preferred.
+int DoublesBuilder::score(int game, Arrangement& slots) const
+{
+    const RepeatSummary repeats = m_history.repeats(slots);
+    if (repeats.sum == 0) {
+        return 0;
+    }
+    const std::vector<RecordedArrangement> recorded = recordCourtArrangements(
+        slots, [this](const Arrangement& candidate) { return m_history.repeats(candidate); });
+
+    std::size_t chosen = 0;
+    int chosenSum = 999;
+    int chosenMaximum = 999;
+    int tieBreak = 999;
+    int lastMeasure = 0;
+    for (std::size_t pos = 0; pos < recorded.size(); ++pos) {
+        const RepeatSummary& candidate = recorded[pos].repeats;
+        if (candidate.sum < chosenSum ||
+            (candidate.sum == chosenSum && candidate.maximum < chosenMaximum)) {
+            chosen = pos;
+            chosenSum = candidate.sum;
+            chosenMaximum = candidate.maximum;
+            tieBreak = lastMeasure;
+        } else if (candidate.sum == chosenSum && candidate.maximum == chosenMaximum && game > 1) {
+            lastMeasure = m_history.meetingsFromLastGame(recorded[pos].slots);
+            if (lastMeasure < tieBreak) {
+                chosen = pos;
+                tieBreak = lastMeasure;
+            }
+        }
+    }
+    slots = recorded[chosen].slots;
+    return tieBreak + chosenSum + chosenMaximum;
+}
+
+} // namespace
+
+RunParameters DoublesGenerator::parameters(int participants, int courts, int games)
+{
+    RunParameters params;
+    params.participants = participants;
+    params.courts = courts;
+    params.pairSize = 2;
+    params.games = games;
+    params.onCourt = 2 * courts * params.pairSize;
+    params.resting = participants - params.onCourt;
+    return params;
+}
+
+MatchTable DoublesGenerator::generate(int participants, int courts, int games)
+{
+    if (participants < 0 || participants > kMaxCount || courts < 0 || games < 0 ||
+        games > kMaxCount || 4 * courts > participants) {
+        throw std::invalid_argument("doubles table counts out of range");
+    }
+    MatchTable table;
+    table.params = parameters(participants, courts, games);
+
+    DoublesBuilder builder(participants, courts);
+    RestRotation rotation(participants, table.params.onCourt);
+    for (int g = 1; g <= games; ++g) {
+        const std::optional<Arrangement> slots = builder.buildGame(g, rotation.nextGame());
+        if (!slots || slots->empty()) {
+            break; // nothing after the first empty game is shown
+        }
+        for (std::size_t s = 0; s < slots->size(); ++s) {
+            table.results.setPair(g, static_cast<int>(s) + 1, (*slots)[s]);
+        }
+    }
+    return table;
+}
+
+} // namespace zoruka

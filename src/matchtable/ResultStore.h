@@ -1,0 +1,60 @@
+#pragma once
+
+#include "matchtable/RunParameters.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zoruka {
+
+// Two player numbers standing together in one pair slot; 0 means empty.
+struct Pair {
+    int first = 0;
+    int second = 0;
+
+    bool empty() const { return first == 0; }
+    bool operator==(const Pair&) const = default;
+};
+
+// The pairs of the last table built: game (1..50) x pair slot (1..50) x member (1..2).
+// For court tables slots 2c-1 and 2c are the A and B sides of court c. A game whose first slot
+// is empty ends the table.
+class ResultStore {
+public:
+    static constexpr int kMaxGames = kMaxCount;
+    static constexpr int kMaxSlots = kMaxCount;
+
+    void clear() { m_pairs.fill({}); }
+
+    Pair pair(int game, int slot) const
+    {
+        const auto& p = m_pairs[index(game, slot)];
+        return {p[0], p[1]};
+    }
+    void setPair(int game, int slot, Pair pair)
+    {
+        m_pairs[index(game, slot)] = {static_cast<std::uint8_t>(pair.first),
+                                      static_cast<std::uint8_t>(pair.second)};
+    }
+
+    bool gameIsEmpty(int game) const { return pair(game, 1).empty(); }
+
+    // Games 1..n that are shown, printed and exported: those before the first empty game,
+    // and at most `games`.
+    int builtGames(int games) const;
+
+private:
+    static int index(int game, int slot) { return (game - 1) * kMaxSlots + (slot - 1); }
+
+    std::array<std::array<std::uint8_t, 2>, kMaxGames * kMaxSlots> m_pairs{};
+};
+
+// A built table: the counts it was made from and its pairs.
+struct MatchTable {
+    RunParameters params;
+    ResultStore results;
+
+    int builtGames() const { return results.builtGames(params.games); }
+};
+
+} // namespace zoruka

@@ -1,0 +1,72 @@
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = zoruka::runCommandLine(args, out, err);
+    return {exitCode, out.str(), err.str()};
+}
+
+TEST(CommandLine, TextFormatPrintsTheGridAsTheScreenShowsIt)
+{
+    const CliRun r = run({"doubles", "--participants", "9", "--courts", "2", "--games", "3", "--format", "text"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // Game 2 plays 9,1..7: the court of player 9 comes first, his pair on side A.
+    EXPECT_EQ(r.out, "コート   1コート           2コート\n"
+                     "試合     A面      B面      A面      B面      休憩\n"
+                     "第1試合  1-2      3-8      4-5      6-7      9\n"
+                     "第2試合  9-7      1-3      2-5      4-6      8\n"
+                     "第3試合  8-2      9-5      1-4      3-6      7\n");
+}
+
+TEST(CommandLine, CountsAreCheckedInScreenOrderWithTheScreensMessages)
+{
+    EXPECT_EQ(run({"doubles", "--participants", "x", "--courts", "y", "--games", "1"}).err,
+              "参加人数を選択してください\n");
+    EXPECT_EQ(run({"doubles", "--participants", "9", "--courts", "-1", "--games", "1"}).err,
+              "使用するコート数を選択してください\n");
+    EXPECT_EQ(run({"doubles", "--participants", "9", "--courts", "2", "--games", "51"}).err,
+              "設定する試合数を選択してください\n");
+    const CliRun missing = run({"doubles", "--participants", "9", "--courts", "2"});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.err, "設定する試合数を選択してください\n");
+    EXPECT_EQ(missing.out, "");
+}
+
+TEST(CommandLine, UsageErrorsAreRefusedAndHelpExplains)
+{
+    EXPECT_EQ(run({}).exitCode, 2);
+    EXPECT_EQ(run({"quadruples"}).exitCode, 2);
+    EXPECT_EQ(run({"doubles", "--players", "9"}).exitCode, 2);
+    EXPECT_EQ(run({"doubles", "--participants"}).exitCode, 2);
+    EXPECT_EQ(run({"doubles", "--participants=9", "--courts=2", "--games=1", "--format=xml"})
+                  .exitCode,
+              2);
+    const CliRun help = run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("--format json"), std::string::npos);
+}
+
+TEST(CommandLine, EqualsFormOfOptionsIsAccepted)
+{
+    const CliRun r = run({"doubles", "--participants=8", "--courts=2", "--games=1", "--format=json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "{\"kind\":\"doubles\",\"params\":{\"participants\":8,\"courts\":2,"
+                     "\"games\":1},\"games\":[{\"game\":1,\"slots\":[[1,2],[3,8],[4,5],[6,7]],"
+                     "\"rests\":[]}]}\n");
+}
+
+} // namespace
