@@ -13,8 +13,8 @@ struct CalendarDate {
 
 // The date texts fixed once when the menu loads and kept for the whole run.
 struct StartupValues {
-    std::string today;    // "yy/mm/dd"
-    std::string thisYear; // "yyyy"
+    std::string today;                       // "yy/mm/dd"
+    std::string thisYear;                    // "yyyy"
     std::array<std::string, 7> weekdayNames; // index 0 is Sunday ("日")
 
     static StartupValues forDate(const CalendarDate& date);

@@ -6,8 +6,7 @@ namespace zoruka {
 
 std::vector<RecordedArrangement>
 recordCourtArrangements(Arrangement slots,
-                        const std::function<RepeatSummary(const Arrangement&)>& evaluate)
-{
+                        const std::function<RepeatSummary(const Arrangement&)>& evaluate) {
     std::vector<RecordedArrangement> recorded;
     int bestSum = 9999;
     const auto record = [&] {

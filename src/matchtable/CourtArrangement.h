@@ -12,8 +12,7 @@ using Arrangement = std::vector<Pair>;
 
 // Calls `meeting(x, y)` for every player of each court's A side against every player of its B
 // side: (A1,B1), (A1,B2), (A2,B1), (A2,B2), court by court.
-template <typename Meeting> void forEachMeeting(const Arrangement& slots, Meeting&& meeting)
-{
+template <typename Meeting> void forEachMeeting(const Arrangement& slots, Meeting&& meeting) {
     for (std::size_t a = 0; a + 1 < slots.size(); a += 2) {
         const Pair& sideA = slots[a];
         const Pair& sideB = slots[a + 1];

@@ -20,8 +20,7 @@ struct Attempt {
 
 class DoublesBuilder {
 public:
-    DoublesBuilder(int participants, int courts) : m_courts(courts), m_search(m_marks)
-    {
+    DoublesBuilder(int participants, int courts) : m_courts(courts), m_search(m_marks) {
         m_marks.reset(participants);
         m_history.clear();
     }
@@ -30,38 +29,35 @@ public:
     std::optional<Arrangement> buildGame(int game, const std::vector<int>& playing);
 
 private:
-    std::optional<Arrangement> runAttempt();
     int score(int game, Arrangement& slots) const;
 
     int m_courts;
     PartnerMarks m_marks;
     PairSearch m_search;
     OpponentHistory m_history;
-    bool m_descending = false;
-    int m_failures = 0;
+    ScanState m_scan;
 };
 
-std::optional<Arrangement> DoublesBuilder::buildGame(int game, const std::vector<int>& playing)
-{
+std::optional<Arrangement> DoublesBuilder::buildGame(int game, const std::vector<int>& playing) {
     // Odd games begin with the search flipped to ascending, even games to descending.
-    m_descending = game % 2 == 1;
+    m_scan.descending = game % 2 == 1;
+    m_scan.failures = 0;
     m_search.startGame(playing);
-    m_failures = 0;
 
     std::vector<Attempt> attempts;
     for (int a = 1; a <= DoublesGenerator::kAttemptsPerGame; ++a) {
-        std::optional<Arrangement> slots = runAttempt();
-        if (!slots) {
+        if (!m_search.pairEveryone(m_scan, 2 * m_courts, DoublesGenerator::kScanStepLimit)) {
             break;
         }
+        Arrangement slots = m_search.pairs();
         m_marks.releaseAll(PartnerMark::InAttempt);
         // Later attempts of this game must find other pairs.
-        for (const Pair& pair : *slots) {
+        for (const Pair& pair : slots) {
             m_marks.setBoth(pair.first, pair.second, PartnerMark::EarlierAttempt);
         }
-        m_failures = 0;
-        const int attemptScore = score(game, *slots);
-        attempts.push_back({std::move(*slots), attemptScore});
+        m_scan.failures = 0;
+        const int attemptScore = score(game, slots);
+        attempts.push_back({std::move(slots), attemptScore});
     }
     m_marks.releaseAll(PartnerMark::InAttempt);
     m_marks.releaseAll(PartnerMark::EarlierAttempt);
@@ -85,46 +81,10 @@ std::optional<Arrangement> DoublesBuilder::buildGame(int game, const std::vector
     return chosen->slots;
 }
 
-std::optional<Arrangement> DoublesBuilder::runAttempt()
-{
-    m_search.startAttempt();
-    const int positions = m_search.positions();
-    long steps = 0;
-    int position = 1;
-    while (true) {
-        // Every position the scan looks at counts, taken ones included.
-        const int next = m_search.nextFreePosition(position);
-        steps += (next == 0 ? positions : next) - position + 1;
-        if (steps > DoublesGenerator::kScanStepLimit) {
-            return std::nullopt;
-        }
-        if (next == 0) {
-            return m_search.pairs();
-        }
-        const int player = m_search.playerAt(next);
-        m_descending = !m_descending;
-        if (const int partner = m_search.findPartner(player, m_descending); partner != 0) {
-            m_search.recordPair(player, partner);
-            m_failures = 0;
-            position = next + 1;
-            continue;
-        }
-        if (m_failures > 2 * m_courts) {
-            return std::nullopt;
-        }
-        ++m_failures;
-        if (!m_search.backtrack()) {
-            return std::nullopt;
-        }
-        position = 1;
-    }
-}
-
 // Lower is better: repeated meetings plus the worst repeat, after the pairs have been shuffled
 // over the courts; among equally good shuffles, one that repeats fewer meetings of the previous
 // game is preferred.
-int DoublesBuilder::score(int game, Arrangement& slots) const
-{
+int DoublesBuilder::score(int game, Arrangement& slots) const {
     const RepeatSummary repeats = m_history.repeats(slots);
     if (repeats.sum == 0) {
         return 0;
@@ -159,8 +119,7 @@ int DoublesBuilder::score(int game, Arrangement& slots) const
 
 } // namespace
 
-RunParameters DoublesGenerator::parameters(int participants, int courts, int games)
-{
+RunParameters DoublesGenerator::parameters(int participants, int courts, int games) {
     RunParameters params;
     params.participants = participants;
     params.courts = courts;
@@ -171,8 +130,7 @@ RunParameters DoublesGenerator::parameters(int participants, int courts, int gam
     return params;
 }
 
-MatchTable DoublesGenerator::generate(int participants, int courts, int games)
-{
+MatchTable DoublesGenerator::generate(int participants, int courts, int games) {
     if (participants < 0 || participants > kMaxCount || courts < 0 || games < 0 ||
         games > kMaxCount || 4 * courts > participants) {
         throw std::invalid_argument("doubles table counts out of range");

@@ -8,13 +8,11 @@ namespace zoruka {
 
 namespace {
 
-std::string pairText(const Pair& pair)
-{
+std::string pairText(const Pair& pair) {
     return std::to_string(pair.first) + "-" + std::to_string(pair.second);
 }
 
-void layOutHeader(MatchGrid& grid, const RunParameters& params)
-{
+void layOutHeader(MatchGrid& grid, const RunParameters& params) {
     const int restColumn = 2 * params.courts + 1;
     for (int column = 0; column < grid.columns; ++column) {
         grid.cell(0, column).header = true;
@@ -37,13 +35,12 @@ void layOutHeader(MatchGrid& grid, const RunParameters& params)
     grid.mergedRows = {0, 1};
     grid.mergedColumns = {restColumn};
     for (int game = 1; game <= params.games; ++game) {
-        grid.cell(game + 1, 0) = {"第" + std::to_string(game) + "試合",
-                                  CellAlignment::CentreBottom, true};
+        grid.cell(game + 1, 0) = {"第" + std::to_string(game) + "試合", CellAlignment::CentreBottom,
+                                  true};
     }
 }
 
-void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vector<int>& playing)
-{
+void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vector<int>& playing) {
     const int sides = 2 * table.params.courts;
     const int row = game + 1;
     std::vector<int> written;
@@ -60,8 +57,8 @@ void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vec
             const Pair opponents = table.results.pair(game, slot % 2 == 1 ? slot + 1 : slot - 1);
             grid.cell(row, column++) = {pairText(pair), CellAlignment::Centre, false};
             grid.cell(row, column++) = {pairText(opponents), CellAlignment::Centre, false};
-            written.insert(written.end(), {pair.first, pair.second, opponents.first,
-                                           opponents.second});
+            written.insert(written.end(),
+                           {pair.first, pair.second, opponents.first, opponents.second});
             break;
         }
     }
@@ -71,8 +68,7 @@ void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vec
 
 } // namespace
 
-MatchGrid doublesGrid(const MatchTable& table)
-{
+MatchGrid doublesGrid(const MatchTable& table) {
     const RunParameters& params = table.params;
     MatchGrid grid(params.games + 2, 2 * params.courts + 2);
     layOutHeader(grid, params);

@@ -5,8 +5,7 @@
 
 namespace zoruka::doubles_setup {
 
-Check check(std::string_view participants, std::string_view courts, std::string_view games)
-{
+Check check(std::string_view participants, std::string_view courts, std::string_view games) {
     Check result;
     const std::array<std::string_view, FieldCount> texts{participants, courts, games};
     const std::array<std::string_view, FieldCount> messages{kChooseParticipants, kChooseCourts,

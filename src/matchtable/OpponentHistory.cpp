@@ -4,14 +4,12 @@
 
 namespace zoruka {
 
-void OpponentHistory::clear()
-{
+void OpponentHistory::clear() {
     m_count.fill(0);
     m_lastGame.fill(0);
 }
 
-void OpponentHistory::addGame(const Arrangement& slots)
-{
+void OpponentHistory::addGame(const Arrangement& slots) {
     m_lastGame.fill(0);
     // A player stands on one court per game, so two players meet at most once in it.
     forEachMeeting(slots, [this](int x, int y) {
@@ -22,8 +20,7 @@ void OpponentHistory::addGame(const Arrangement& slots)
     });
 }
 
-RepeatSummary OpponentHistory::repeats(const Arrangement& slots) const
-{
+RepeatSummary OpponentHistory::repeats(const Arrangement& slots) const {
     RepeatSummary summary;
     forEachMeeting(slots, [&](int x, int y) {
         const int count = gamesOpposed(x, y);
@@ -33,8 +30,7 @@ RepeatSummary OpponentHistory::repeats(const Arrangement& slots) const
     return summary;
 }
 
-int OpponentHistory::meetingsFromLastGame(const Arrangement& slots) const
-{
+int OpponentHistory::meetingsFromLastGame(const Arrangement& slots) const {
     int meetings = 0;
     forEachMeeting(slots, [&](int x, int y) { meetings += opposedInLastGame(x, y) ? 1 : 0; });
     return meetings;

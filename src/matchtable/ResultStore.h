@@ -26,13 +26,11 @@ public:
 
     void clear() { m_pairs.fill({}); }
 
-    Pair pair(int game, int slot) const
-    {
+    Pair pair(int game, int slot) const {
         const auto& p = m_pairs[index(game, slot)];
         return {p[0], p[1]};
     }
-    void setPair(int game, int slot, Pair pair)
-    {
+    void setPair(int game, int slot, Pair pair) {
         m_pairs[index(game, slot)] = {static_cast<std::uint8_t>(pair.first),
                                       static_cast<std::uint8_t>(pair.second)};
     }
