@@ -4,13 +4,15 @@ namespace zoruka {
 
 namespace {
 
-bool isBlank(std::string_view text, std::size_t i) {
+bool isBlank(std::string_view text, std::size_t i)
+{
     return text[i] == ' ' || text[i] == '\t';
 }
 
 } // namespace
 
-std::optional<int> parseCount(std::string_view text, int maximum) {
+std::optional<int> parseCount(std::string_view text, int maximum)
+{
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && isBlank(text, begin)) {

@@ -2,7 +2,8 @@
 
 namespace zoruka {
 
-std::string twoCharField(int number) {
+std::string twoCharField(int number)
+{
     std::string digits = std::to_string(number);
     if (digits.size() < 2) {
         return " " + digits;
@@ -10,7 +11,8 @@ std::string twoCharField(int number) {
     return digits.substr(0, 2);
 }
 
-std::string formatAmount(long long yen) {
+std::string formatAmount(long long yen)
+{
     const bool negative = yen < 0;
     std::string digits = std::to_string(negative ? -yen : yen);
     std::string grouped;

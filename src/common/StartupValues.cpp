@@ -5,13 +5,15 @@
 
 namespace zoruka {
 
-std::string formatShortDate(const CalendarDate& date) {
+std::string formatShortDate(const CalendarDate& date)
+{
     char text[16];
     std::snprintf(text, sizeof text, "%02d/%02d/%02d", date.year % 100, date.month, date.day);
     return text;
 }
 
-StartupValues StartupValues::forDate(const CalendarDate& date) {
+StartupValues StartupValues::forDate(const CalendarDate& date)
+{
     StartupValues values;
     values.today = formatShortDate(date);
     char year[16];
@@ -21,7 +23,8 @@ StartupValues StartupValues::forDate(const CalendarDate& date) {
     return values;
 }
 
-CalendarDate StartupValues::systemToday() {
+CalendarDate StartupValues::systemToday()
+{
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);

@@ -4,7 +4,8 @@ namespace zoruka {
 
 namespace {
 
-bool isWide(char32_t c) {
+bool isWide(char32_t c)
+{
     return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
            (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
            (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
@@ -13,7 +14,8 @@ bool isWide(char32_t c) {
 
 } // namespace
 
-int displayWidth(std::string_view text) {
+int displayWidth(std::string_view text)
+{
     int width = 0;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -28,7 +30,8 @@ int displayWidth(std::string_view text) {
     return width;
 }
 
-std::string padRight(std::string_view text, int width) {
+std::string padRight(std::string_view text, int width)
+{
     std::string padded(text);
     for (int w = displayWidth(text); w < width; ++w) {
         padded += ' ';
