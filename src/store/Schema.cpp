@@ -1,0 +1,121 @@
+#include "store/Schema.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace zoruka {
+
+namespace {
+
+constexpr auto T = ColumnType::Text;
+constexpr auto N = ColumnType::Number;
+
+std::vector<TableDef> makeTables()
+{
+    return {
+        {"マスタ",
+         {{"マ_番号", T},
+          {"マ_連番", T},
+          {"マ_名称", T},
+          {"マ_略称", T},
+          {"マ_教科", T},
+          {"マ_備考", T}},
+         {{"Key_マスタ", {"マ_番号", "マ_連番"}, true},
+          {"Idx_マ名称", {"マ_番号", "マ_名称"}, false},
+          {"Idx_マ教科", {"マ_番号", "マ_教科"}, false}}},
+        {"費目",
+         {{"費_収支区分", T}, {"費_費目番号", T}, {"費_名称", T}, {"費_略称", T}, {"費_備考", T}},
+         {{"Key_費目", {"費_収支区分", "費_費目番号"}, true},
+          {"Idx_費目名", {"費_収支区分", "費_名称"}, false}}},
+        {"会員",
+         {{"会_氏名", T},
+          {"会_氏名カナ", T},
+          {"会_年齢", T},
+          {"会_性別", T},
+          {"会_有効F", N},
+          {"会_出力順", N},
+          {"会_郵便1", T},
+          {"会_郵便2", T},
+          {"会_住所1", T},
+          {"会_住所2", T},
+          {"会_電話", T},
+          {"会_備考", T}},
+         {{"Key_会員", {"会_氏名"}, true},
+          {"Idx_カナ", {"会_氏名カナ"}, false},
+          {"Idx_出力順", {"会_出力順", "会_氏名"}, false}}},
+        {"出納帳",
+         {{"出_年", T},
+          {"出_月", T},
+          {"出_日", T},
+          {"出_収支区分", T},
+          {"出_費目番号", T},
+          {"出_金額", N},
+          {"出_備考", T}},
+         {{"Key_出納帳", {"出_年", "出_月", "出_日", "出_収支区分", "出_費目番号"}, true}}},
+        {"出納明細",
+         {{"明_年", T},
+          {"明_月", T},
+          {"明_日", T},
+          {"明_収支区分", T},
+          {"明_費目番号", T},
+          {"明_氏名", T},
+          {"明_金額", N},
+          {"明_備考", T}},
+         {{"Key_明細",
+           {"明_年", "明_月", "明_日", "明_収支区分", "明_費目番号", "明_氏名"},
+           true}}},
+        {"練習予定",
+         {{"練_年", T}, {"練_月", T}, {"練_日", T}},
+         {{"Key_練習予定", {"練_年", "練_月", "練_日"}, true}}},
+    };
+}
+
+} // namespace
+
+std::vector<std::string_view> TableDef::columnNames() const
+{
+    std::vector<std::string_view> names;
+    for (const ColumnDef& column : columns) {
+        names.push_back(column.name);
+    }
+    return names;
+}
+
+int TableDef::columnIndex(std::string_view column) const
+{
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].name == column) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+const IndexDef& TableDef::index(std::string_view indexName) const
+{
+    for (const IndexDef& candidate : indexes) {
+        if (candidate.name == indexName) {
+            return candidate;
+        }
+    }
+    throw std::invalid_argument("table " + std::string(name) + " has no index " +
+                                std::string(indexName));
+}
+
+const std::vector<TableDef>& schemaTables()
+{
+    static const std::vector<TableDef> tables = makeTables();
+    return tables;
+}
+
+const TableDef& schemaTable(std::string_view tableName)
+{
+    for (const TableDef& table : schemaTables()) {
+        if (table.name == tableName) {
+            return table;
+        }
+    }
+    throw std::invalid_argument("no table " + std::string(tableName));
+}
+
+} // namespace zoruka

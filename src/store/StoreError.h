@@ -1,0 +1,34 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zoruka {
+
+// A failure of the club database that the user has to be told about. what() is the complete
+// message in Japanese, ready for a message box; the operation that threw changed nothing (an open
+// transaction is rolled back by its Transaction object).
+//
+// Mistakes of the calling code (an unknown table, index or column name, a wrong number of seek
+// values, writing without addNew()/edit()) are not StoreErrors: they throw std::invalid_argument
+// or std::logic_error.
+class StoreError : public std::runtime_error {
+public:
+    explicit StoreError(const std::string& message) : std::runtime_error(message) {}
+
+    static StoreError missing();
+    static StoreError notOurs();
+    static StoreError newerVersion();
+    static StoreError cannotCreate();
+    static StoreError cannotOpen();
+    static StoreError locked();
+    static StoreError readOnly();
+    static StoreError duplicateKey();
+    static StoreError notANumber(std::string_view column, std::string_view text);
+
+    // The message for an sqlite3 result code (primary or extended) other than success.
+    static StoreError fromSqlite(int resultCode);
+};
+
+} // namespace zoruka

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "store/Database.h"
+#include "store/DatabaseLocation.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+namespace zoruka::test {
+
+// A new empty folder under the system's temporary folder, removed with its contents afterwards.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    DatabaseLocation location() const { return DatabaseLocation(m_path); }
+    std::filesystem::path databaseFile() const { return location().file(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string fileBytes(const std::filesystem::path& file);
+void writeFile(const std::filesystem::path& file, const std::string& bytes);
+
+// A connection of "another program", straight through sqlite3, to read or lock the file.
+class RawConnection {
+public:
+    explicit RawConnection(const std::filesystem::path& file);
+    ~RawConnection();
+    RawConnection(const RawConnection&) = delete;
+    RawConnection& operator=(const RawConnection&) = delete;
+
+    void execute(const std::string& sql);
+    // Every result row with its columns joined by '|'.
+    std::vector<std::string> rows(const std::string& sql);
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+// rows() of one query on a connection opened for just that query.
+std::vector<std::string> queryFile(const std::filesystem::path& file, const std::string& sql);
+
+// Adds or replaces one cash-book row.
+void enterCash(Database& database, const std::string& date /* "yy/mm/dd" */,
+               const std::string& kind, const std::string& item, const std::string& amount);
+
+} // namespace zoruka::test
