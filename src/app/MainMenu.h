@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/StartupValues.h"
+
+#include <QMap>
+#include <QPointer>
+#include <QWidget>
+
+namespace zoruka {
+
+struct MenuEntry;
+
+// aメニュv4, the start screen: a two-page tab control (match tables, club accounts) whose
+// buttons open the other screens, and "終了". Loading it runs the start-up routine.
+//
+// Each screen is opened modeless as a parentless window, once: the first click creates it, later
+// clicks show and raise the same window. Screens are deleted when closed, so a click after the
+// screen's own "終了" creates it afresh. Screens outlive the menu; the program ends when the
+// last window is closed.
+class MainMenu : public QWidget {
+    Q_OBJECT
+
+public:
+    // Runs the start-up routine for the computer's date.
+    explicit MainMenu(QWidget* parent = nullptr);
+    // Runs the start-up routine for `today` instead.
+    explicit MainMenu(const CalendarDate& today, QWidget* parent = nullptr);
+
+private:
+    void build();
+    void open(const MenuEntry& entry);
+
+    QMap<QString, QPointer<QWidget>> m_screens; // by button name
+};
+
+} // namespace zoruka
