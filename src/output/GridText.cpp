@@ -10,8 +10,7 @@ namespace {
 
 bool mergesRow(const MatchGrid& grid, int row)
 {
-    return std::find(grid.mergedRows.begin(), grid.mergedRows.end(), row) !=
-           grid.mergedRows.end();
+    return std::find(grid.mergedRows.begin(), grid.mergedRows.end(), row) != grid.mergedRows.end();
 }
 
 // The text shown at a cell: empty where it continues the merged cell on its left.
@@ -43,7 +42,8 @@ std::string gridText(const MatchGrid& grid)
             if (column > 0) {
                 line += "  ";
             }
-            line += padRight(shownText(grid, row, column), widths[static_cast<std::size_t>(column)]);
+            line +=
+                padRight(shownText(grid, row, column), widths[static_cast<std::size_t>(column)]);
         }
         line.erase(line.find_last_not_of(' ') + 1);
         text += line + "\n";

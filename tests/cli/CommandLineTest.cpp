@@ -22,7 +22,8 @@ CliRun run(const std::vector<std::string>& args)
 
 TEST(CommandLine, TextFormatPrintsTheGridAsTheScreenShowsIt)
 {
-    const CliRun r = run({"doubles", "--participants", "9", "--courts", "2", "--games", "3", "--format", "text"});
+    const CliRun r = run(
+        {"doubles", "--participants", "9", "--courts", "2", "--games", "3", "--format", "text"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     // Game 2 plays 9,1..7: the court of player 9 comes first, his pair on side A.
     EXPECT_EQ(r.out, "コート   1コート           2コート\n"
@@ -52,9 +53,9 @@ TEST(CommandLine, UsageErrorsAreRefusedAndHelpExplains)
     EXPECT_EQ(run({"quadruples"}).exitCode, 2);
     EXPECT_EQ(run({"doubles", "--players", "9"}).exitCode, 2);
     EXPECT_EQ(run({"doubles", "--participants"}).exitCode, 2);
-    EXPECT_EQ(run({"doubles", "--participants=9", "--courts=2", "--games=1", "--format=xml"})
-                  .exitCode,
-              2);
+    EXPECT_EQ(
+        run({"doubles", "--participants=9", "--courts=2", "--games=1", "--format=xml"}).exitCode,
+        2);
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("--format json"), std::string::npos);
@@ -62,7 +63,8 @@ TEST(CommandLine, UsageErrorsAreRefusedAndHelpExplains)
 
 TEST(CommandLine, EqualsFormOfOptionsIsAccepted)
 {
-    const CliRun r = run({"doubles", "--participants=8", "--courts=2", "--games=1", "--format=json"});
+    const CliRun r =
+        run({"doubles", "--participants=8", "--courts=2", "--games=1", "--format=json"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "{\"kind\":\"doubles\",\"params\":{\"participants\":8,\"courts\":2,"
                      "\"games\":1},\"games\":[{\"game\":1,\"slots\":[[1,2],[3,8],[4,5],[6,7]],"

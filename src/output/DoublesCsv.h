@@ -1,0 +1,24 @@
+#pragma once
+
+#include "matchtable/ResultStore.h"
+#include "output/TextEncoding.h"
+
+#include <optional>
+#include <string>
+
+namespace zoruka {
+
+// The doubles table as the CSV export writes it (UTF-8, lines ended by CR LF, every field
+// quoted): before games 1, 11, 21, ... a size line (" 9 名", "（  2 面 )"), after the first one
+// only the header line, then one line per pair slot in slot order (game "第  1 試合", members
+// " 3", " 8", court side " 1-B"); the last slot's line of a game carries the game's rests
+// ("3,8,12", at most 20) as a fifth field. Numbers are two-character fields. No built game,
+// no lines.
+std::string doublesCsv(const MatchTable& table);
+
+// Writes doublesCsv() in `encoding` to `path` as writeOutputFile() does; returns nothing when
+// done, else the message to show.
+std::optional<std::string> writeDoublesCsv(const MatchTable& table, const std::string& path,
+                                           TextEncoding encoding);
+
+} // namespace zoruka

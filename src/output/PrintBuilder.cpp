@@ -1,0 +1,58 @@
+#include "output/PrintBuilder.h"
+
+namespace zoruka {
+
+PrintBuilder::PrintBuilder(Orientation orientation, Paper paper)
+    : m_orientation(orientation), m_paper(paper)
+{
+}
+
+PrintPage& PrintBuilder::currentPage()
+{
+    if (!m_documentOpen) {
+        m_documents.push_back({m_paper, m_orientation, {}});
+        m_documentOpen = true;
+        m_pageOpen = false;
+    }
+    PrintDocument& document = m_documents.back();
+    if (!m_pageOpen) {
+        document.pages.emplace_back();
+        m_pageOpen = true;
+    }
+    return document.pages.back();
+}
+
+void PrintBuilder::text(double x, double y, std::string text)
+{
+    currentPage().operations.emplace_back(
+        PrintText{x, y, std::move(text), m_font, m_fontSize, m_colour});
+}
+
+void PrintBuilder::line(double x1, double y1, double x2, double y2)
+{
+    currentPage().operations.emplace_back(PrintLine{x1, y1, x2, y2, m_lineWidth, m_colour});
+}
+
+void PrintBuilder::box(double x1, double y1, double x2, double y2)
+{
+    currentPage().operations.emplace_back(PrintBox{x1, y1, x2, y2, m_lineWidth, m_colour});
+}
+
+void PrintBuilder::newPage()
+{
+    m_pageOpen = false;
+}
+
+void PrintBuilder::endDocument()
+{
+    m_documentOpen = false;
+    m_pageOpen = false;
+}
+
+std::vector<PrintDocument> PrintBuilder::finish()
+{
+    endDocument();
+    return std::move(m_documents);
+}
+
+} // namespace zoruka

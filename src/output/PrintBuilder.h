@@ -1,0 +1,54 @@
+#pragma once
+
+#include "output/PrintDocument.h"
+
+#include <string>
+#include <vector>
+
+namespace zoruka {
+
+// Builds print documents the way a layout talks to a printer: the current font, size, colour and
+// line width apply to everything drawn after them. Pages and documents open with their first
+// drawing, so ending a page or a document that has nothing on it adds no blank sheet.
+// Positions are millimetres from the sheet's top-left corner; sizes are points; widths are
+// printer drawing units (see PrintDocument.h).
+class PrintBuilder {
+public:
+    explicit PrintBuilder(Orientation orientation, Paper paper = Paper::A4);
+
+    // Orientation of the documents opened from now on.
+    void setOrientation(Orientation orientation) { m_orientation = orientation; }
+
+    void setFont(std::string name) { m_font = std::move(name); }
+    void setFontSize(double points) { m_fontSize = points; }
+    void setColour(int paletteIndex) { m_colour = paletteIndex; }
+    void setLineWidth(int units) { m_lineWidth = units; }
+
+    // `text` with its top-left corner at (x, y).
+    void text(double x, double y, std::string text);
+    void line(double x1, double y1, double x2, double y2);
+    void box(double x1, double y1, double x2, double y2);
+
+    // Ends the current page; the document goes on with a new page at the next drawing.
+    void newPage();
+    // Ends the current document; the next drawing starts a new one.
+    void endDocument();
+
+    // Every document drawn so far, the last one ended. Call once, at the end.
+    std::vector<PrintDocument> finish();
+
+private:
+    PrintPage& currentPage();
+
+    std::vector<PrintDocument> m_documents;
+    bool m_documentOpen = false;
+    bool m_pageOpen = false;
+    Orientation m_orientation;
+    Paper m_paper;
+    std::string m_font;
+    double m_fontSize = 10;
+    int m_colour = kPaletteBlack;
+    int m_lineWidth = 1;
+};
+
+} // namespace zoruka
