@@ -20,7 +20,8 @@ struct Attempt {
 
 class DoublesBuilder {
 public:
-    DoublesBuilder(int participants, int courts) : m_courts(courts), m_search(m_marks) {
+    DoublesBuilder(int participants, int courts) : m_courts(courts), m_search(m_marks)
+    {
         m_marks.reset(participants);
         m_history.clear();
     }
@@ -38,7 +39,8 @@ private:
     ScanState m_scan;
 };
 
-std::optional<Arrangement> DoublesBuilder::buildGame(int game, const std::vector<int>& playing) {
+std::optional<Arrangement> DoublesBuilder::buildGame(int game, const std::vector<int>& playing)
+{
     // Odd games begin with the search flipped to ascending, even games to descending.
     m_scan.descending = game % 2 == 1;
     m_scan.failures = 0;
@@ -84,42 +86,26 @@ std::optional<Arrangement> DoublesBuilder::buildGame(int game, const std::vector
 // Lower is better: repeated meetings plus the worst repeat, after the pairs have been shuffled
 // over the courts; among equally good shuffles, one that repeats fewer meetings of the previous
 // game is preferred.
-int DoublesBuilder::score(int game, Arrangement& slots) const {
+int DoublesBuilder::score(int game, Arrangement& slots) const
+{
     const RepeatSummary repeats = m_history.repeats(slots);
     if (repeats.sum == 0) {
         return 0;
     }
-    const std::vector<RecordedArrangement> recorded = recordCourtArrangements(
+    const std::vector<RecordedArrangement> recorded = recordCourtShuffles(
         slots, [this](const Arrangement& candidate) { return m_history.repeats(candidate); });
-
-    std::size_t chosen = 0;
-    int chosenSum = 999;
-    int chosenMaximum = 999;
-    int tieBreak = 999;
-    int lastMeasure = 0;
-    for (std::size_t pos = 0; pos < recorded.size(); ++pos) {
-        const RepeatSummary& candidate = recorded[pos].repeats;
-        if (candidate.sum < chosenSum ||
-            (candidate.sum == chosenSum && candidate.maximum < chosenMaximum)) {
-            chosen = pos;
-            chosenSum = candidate.sum;
-            chosenMaximum = candidate.maximum;
-            tieBreak = lastMeasure;
-        } else if (candidate.sum == chosenSum && candidate.maximum == chosenMaximum && game > 1) {
-            lastMeasure = m_history.meetingsFromLastGame(recorded[pos].slots);
-            if (lastMeasure < tieBreak) {
-                chosen = pos;
-                tieBreak = lastMeasure;
-            }
-        }
-    }
-    slots = recorded[chosen].slots;
-    return tieBreak + chosenSum + chosenMaximum;
+    const ArrangementChoice choice =
+        chooseLowestSum(recorded, game, [this](const Arrangement& candidate) {
+            return m_history.meetingsFromLastGame(candidate);
+        });
+    slots = recorded[choice.index].slots;
+    return choice.score;
 }
 
 } // namespace
 
-RunParameters DoublesGenerator::parameters(int participants, int courts, int games) {
+RunParameters DoublesGenerator::parameters(int participants, int courts, int games)
+{
     RunParameters params;
     params.participants = participants;
     params.courts = courts;
@@ -130,7 +116,8 @@ RunParameters DoublesGenerator::parameters(int participants, int courts, int gam
     return params;
 }
 
-MatchTable DoublesGenerator::generate(int participants, int courts, int games) {
+MatchTable DoublesGenerator::generate(int participants, int courts, int games)
+{
     if (participants < 0 || participants > kMaxCount || courts < 0 || games < 0 ||
         games > kMaxCount || 4 * courts > participants) {
         throw std::invalid_argument("doubles table counts out of range");

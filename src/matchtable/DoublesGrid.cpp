@@ -8,11 +8,13 @@ namespace zoruka {
 
 namespace {
 
-std::string pairText(const Pair& pair) {
+std::string pairText(const Pair& pair)
+{
     return std::to_string(pair.first) + "-" + std::to_string(pair.second);
 }
 
-void layOutHeader(MatchGrid& grid, const RunParameters& params) {
+void layOutHeader(MatchGrid& grid, const RunParameters& params)
+{
     const int restColumn = 2 * params.courts + 1;
     for (int column = 0; column < grid.columns; ++column) {
         grid.cell(0, column).header = true;
@@ -40,7 +42,8 @@ void layOutHeader(MatchGrid& grid, const RunParameters& params) {
     }
 }
 
-void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vector<int>& playing) {
+void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vector<int>& playing)
+{
     const int sides = 2 * table.params.courts;
     const int row = game + 1;
     std::vector<int> written;
@@ -68,7 +71,8 @@ void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vec
 
 } // namespace
 
-MatchGrid doublesGrid(const MatchTable& table) {
+MatchGrid doublesGrid(const MatchTable& table)
+{
     const RunParameters& params = table.params;
     MatchGrid grid(params.games + 2, 2 * params.courts + 2);
     layOutHeader(grid, params);

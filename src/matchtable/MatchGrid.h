@@ -30,18 +30,23 @@ struct MatchGrid {
     MatchGrid(int rowCount, int columnCount)
         : rows(rowCount), columns(columnCount),
           cells(static_cast<std::size_t>(rowCount * columnCount)),
-          columnTwips(static_cast<std::size_t>(columnCount), 0) {}
+          columnTwips(static_cast<std::size_t>(columnCount), 0)
+    {
+    }
 
-    GridCell& cell(int row, int column) {
+    GridCell& cell(int row, int column)
+    {
         return cells[static_cast<std::size_t>(row * columns + column)];
     }
-    const GridCell& cell(int row, int column) const {
+    const GridCell& cell(int row, int column) const
+    {
         return cells[static_cast<std::size_t>(row * columns + column)];
     }
 };
 
 // Pixels for a width in twips (1/1440 inch) at `dotsPerInch`.
-inline int twipsToPixels(int twips, double dotsPerInch) {
+inline int twipsToPixels(int twips, double dotsPerInch)
+{
     return static_cast<int>(twips * dotsPerInch / 1440.0 + 0.5);
 }
 

@@ -4,7 +4,8 @@
 
 namespace zoruka {
 
-void PairSearch::startGame(const std::vector<int>& playing) {
+void PairSearch::startGame(const std::vector<int>& playing)
+{
     m_list = playing;
     m_positionBit.fill(0);
     m_playing = 0;
@@ -17,7 +18,8 @@ void PairSearch::startGame(const std::vector<int>& playing) {
 
 // A large table runs this loop tens of millions of times, so the state lives in locals and bit
 // sets: the paired players, the free list positions (bit k-1 = position k) and the pair stack.
-bool PairSearch::pairEveryone(ScanState& state, int failureLimit, long stepLimit) {
+bool PairSearch::pairEveryone(ScanState& state, int failureLimit, long stepLimit)
+{
     const int positions = static_cast<int>(m_list.size());
     const std::uint64_t allPositions = positions == 0 ? 0 : ~std::uint64_t{0} >> (64 - positions);
     std::uint64_t freePositions = allPositions;
@@ -50,7 +52,9 @@ bool PairSearch::pairEveryone(ScanState& state, int failureLimit, long stepLimit
             break;
         }
         const int player = m_list[static_cast<std::size_t>(next - 1)];
-        state.descending = !state.descending;
+        if (state.alternate) {
+            state.descending = !state.descending;
+        }
         const PlayerSet candidates = m_marks.freePartners(player) & m_playing & ~paired;
         if (candidates != 0) {
             const int partner =

@@ -13,14 +13,16 @@ namespace zoruka {
 // The search direction and failure count of a game's pair search; both carry over from one
 // attempt of the game to the next.
 struct ScanState {
-    bool descending = false; // flips before every partner search
+    bool alternate = true;   // flip the direction before every partner search
+    bool descending = false; // search partner numbers downward
     int failures = 0;        // failed searches since the last pair was formed
 };
 
 // Pairs up the players of one game over the partner marks:
 // - the game list is scanned from position 1; each player not yet in a pair takes the first
 //   free partner among the unpaired players, searching the player numbers upward or downward
-//   as the direction says; the pair is marked as tried;
+//   as the direction says (flipped before every search, unless the search always runs one way);
+//   the pair is marked as tried;
 // - a player without a partner undoes the last pairs until the first member of an undone pair
 //   still has a free partner (that pair stays marked as tried, so he will pair differently);
 //   a player with nobody left forgets whom he tried, for himself only; then the scan restarts.

@@ -2,7 +2,8 @@
 
 namespace zoruka {
 
-void PartnerMarks::reset(int players) {
+void PartnerMarks::reset(int players)
+{
     m_players = players;
     m_inAttempt.fill(0);
     m_earlierAttempt.fill(0);
@@ -14,7 +15,8 @@ void PartnerMarks::reset(int players) {
     }
 }
 
-PartnerMark PartnerMarks::get(int i, int j) const {
+PartnerMark PartnerMarks::get(int i, int j) const
+{
     const PlayerSet bit = playerBit(j);
     if (m_never[i] & bit) {
         return PartnerMark::Never;
@@ -28,7 +30,8 @@ PartnerMark PartnerMarks::get(int i, int j) const {
     return PartnerMark::Free;
 }
 
-void PartnerMarks::releaseAll(PartnerMark mark) {
+void PartnerMarks::releaseAll(PartnerMark mark)
+{
     for (int i = 1; i <= m_players; ++i) {
         releaseRow(i, mark);
     }

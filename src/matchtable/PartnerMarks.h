@@ -25,7 +25,8 @@ public:
 
     PartnerMark get(int i, int j) const;
 
-    void set(int i, int j, PartnerMark mark) {
+    void set(int i, int j, PartnerMark mark)
+    {
         const PlayerSet bit = playerBit(j);
         m_inAttempt[i] &= ~bit;
         m_earlierAttempt[i] &= ~bit;
@@ -37,7 +38,8 @@ public:
             rowsOf(mark)[i] |= bit;
         }
     }
-    void setBoth(int i, int j, PartnerMark mark) {
+    void setBoth(int i, int j, PartnerMark mark)
+    {
         set(i, j, mark);
         set(j, i, mark);
     }
@@ -46,7 +48,8 @@ public:
     PlayerSet freePartners(int i) const { return m_free[i]; }
 
     // Every mark (i, j) of `mark` becomes Free, for this direction only.
-    void releaseRow(int i, PartnerMark mark) {
+    void releaseRow(int i, PartnerMark mark)
+    {
         auto& rows = rowsOf(mark);
         m_free[i] |= rows[i];
         rows[i] = 0;
@@ -59,7 +62,8 @@ private:
     using Rows = std::array<PlayerSet, kMaxCount + 1>;
 
     // The rows of a kind other than Free.
-    Rows& rowsOf(PartnerMark mark) {
+    Rows& rowsOf(PartnerMark mark)
+    {
         return mark == PartnerMark::InAttempt        ? m_inAttempt
                : mark == PartnerMark::EarlierAttempt ? m_earlierAttempt
                                                      : m_never;

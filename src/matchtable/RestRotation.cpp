@@ -4,7 +4,8 @@ namespace zoruka {
 
 RestRotation::RestRotation(int players, int perGame) : m_players(players), m_perGame(perGame) {}
 
-std::vector<int> RestRotation::nextGame() {
+std::vector<int> RestRotation::nextGame()
+{
     std::vector<int> playing;
     playing.reserve(static_cast<std::size_t>(m_perGame));
     for (int k = 0; k < m_perGame; ++k) {
@@ -14,7 +15,8 @@ std::vector<int> RestRotation::nextGame() {
     return playing;
 }
 
-std::vector<std::vector<int>> RestRotation::games(int players, int perGame, int games) {
+std::vector<std::vector<int>> RestRotation::games(int players, int perGame, int games)
+{
     RestRotation rotation(players, perGame);
     std::vector<std::vector<int>> lists;
     for (int g = 0; g < games; ++g) {
@@ -23,7 +25,8 @@ std::vector<std::vector<int>> RestRotation::games(int players, int perGame, int 
     return lists;
 }
 
-std::vector<int> restingPlayers(const std::vector<int>& playing, int players) {
+std::vector<int> restingPlayers(const std::vector<int>& playing, int players)
+{
     std::vector<bool> plays(static_cast<std::size_t>(players) + 1, false);
     for (int p : playing) {
         if (p >= 1 && p <= players) {
@@ -39,7 +42,8 @@ std::vector<int> restingPlayers(const std::vector<int>& playing, int players) {
     return rests;
 }
 
-std::string restListText(const std::vector<int>& rests) {
+std::string restListText(const std::vector<int>& rests)
+{
     std::string text;
     for (int player : rests) {
         if (!text.empty()) {

@@ -14,6 +14,7 @@ struct Pair {
 
     bool empty() const { return first == 0; }
     bool operator==(const Pair&) const = default;
+    auto operator<=>(const Pair&) const = default;
 };
 
 // The pairs of the last table built: game (1..50) x pair slot (1..50) x member (1..2).
@@ -26,11 +27,13 @@ public:
 
     void clear() { m_pairs.fill({}); }
 
-    Pair pair(int game, int slot) const {
+    Pair pair(int game, int slot) const
+    {
         const auto& p = m_pairs[index(game, slot)];
         return {p[0], p[1]};
     }
-    void setPair(int game, int slot, Pair pair) {
+    void setPair(int game, int slot, Pair pair)
+    {
         m_pairs[index(game, slot)] = {static_cast<std::uint8_t>(pair.first),
                                       static_cast<std::uint8_t>(pair.second)};
     }

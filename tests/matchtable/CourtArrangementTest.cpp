@@ -8,7 +8,8 @@ namespace {
 using namespace zoruka;
 
 // Pairs named by their first member, to read arrangements at a glance.
-std::vector<int> order(const Arrangement& slots) {
+std::vector<int> order(const Arrangement& slots)
+{
     std::vector<int> firsts;
     for (const Pair& pair : slots) {
         firsts.push_back(pair.first);
@@ -16,10 +17,11 @@ std::vector<int> order(const Arrangement& slots) {
     return firsts;
 }
 
-TEST(CourtArrangement, ShuffleVisitsOnePlusCourtsSquaredArrangementsInRotationOrder) {
+TEST(CourtArrangement, ShuffleVisitsOnePlusCourtsSquaredArrangementsInRotationOrder)
+{
     std::vector<std::vector<int>> visited;
     const auto recorded =
-        recordCourtArrangements({{1, 2}, {3, 4}, {5, 6}, {7, 8}}, [&](const Arrangement& slots) {
+        recordCourtShuffles({{1, 2}, {3, 4}, {5, 6}, {7, 8}}, [&](const Arrangement& slots) {
             visited.push_back(order(slots));
             return RepeatSummary{1, 1};
         });
@@ -32,11 +34,12 @@ TEST(CourtArrangement, ShuffleVisitsOnePlusCourtsSquaredArrangementsInRotationOr
     EXPECT_EQ(recorded.size(), 5u); // equal sums are all recorded
 }
 
-TEST(CourtArrangement, OnlyArrangementsNoWorseThanTheBestSoFarAreRecorded) {
+TEST(CourtArrangement, OnlyArrangementsNoWorseThanTheBestSoFarAreRecorded)
+{
     const std::vector<int> sums{5, 7, 3, 3, 4};
     std::size_t call = 0;
     const auto recorded =
-        recordCourtArrangements({{1, 2}, {3, 4}, {5, 6}, {7, 8}}, [&](const Arrangement&) {
+        recordCourtShuffles({{1, 2}, {3, 4}, {5, 6}, {7, 8}}, [&](const Arrangement&) {
             return RepeatSummary{sums[call++], 0};
         });
     ASSERT_EQ(recorded.size(), 3u);
@@ -45,17 +48,18 @@ TEST(CourtArrangement, OnlyArrangementsNoWorseThanTheBestSoFarAreRecorded) {
     EXPECT_EQ(recorded[2].repeats.sum, 3);
 }
 
-TEST(OpponentHistory, CountsGamesInWhichTwoPlayersStoodOnOppositeSides) {
+TEST(OpponentHistory, CountsGamesInWhichTwoPlayersStoodOnOppositeSides)
+{
     OpponentHistory history;
     history.clear();
     history.addGame({{1, 2}, {3, 4}, {5, 6}, {7, 8}});
     history.addGame({{1, 5}, {3, 7}, {2, 4}, {6, 8}});
-    EXPECT_EQ(history.gamesOpposed(1, 3), 2);
-    EXPECT_EQ(history.gamesOpposed(3, 1), 2);
-    EXPECT_EQ(history.gamesOpposed(1, 2), 0); // partners, never opponents
-    EXPECT_EQ(history.gamesOpposed(2, 6), 1);
-    EXPECT_TRUE(history.opposedInLastGame(2, 6));
-    EXPECT_FALSE(history.opposedInLastGame(1, 4)); // met in game 1 only
+    EXPECT_EQ(history.courtsOpposed(1, 3), 2);
+    EXPECT_EQ(history.courtsOpposed(3, 1), 2);
+    EXPECT_EQ(history.courtsOpposed(1, 2), 0); // partners, never opponents
+    EXPECT_EQ(history.courtsOpposed(2, 6), 1);
+    EXPECT_EQ(history.courtsOpposedInLastGame(2, 6), 1);
+    EXPECT_EQ(history.courtsOpposedInLastGame(1, 4), 0); // met in game 1 only
 
     const RepeatSummary repeats = history.repeats({{1, 2}, {3, 5}});
     EXPECT_EQ(repeats.sum, 2 + 0 + 1 + 0); // 1-3, 1-5 (partners only), 2-3, 2-5

@@ -11,7 +11,8 @@ namespace {
 
 using namespace zoruka;
 
-std::vector<Pair> slotsOf(const MatchTable& table, int game) {
+std::vector<Pair> slotsOf(const MatchTable& table, int game)
+{
     std::vector<Pair> slots;
     for (int slot = 1; slot <= 2 * table.params.courts; ++slot) {
         slots.push_back(table.results.pair(game, slot));
@@ -19,13 +20,15 @@ std::vector<Pair> slotsOf(const MatchTable& table, int game) {
     return slots;
 }
 
-TEST(DoublesGenerator, FirstGameAlternatesSearchDirectionFromAscending) {
+TEST(DoublesGenerator, FirstGameAlternatesSearchDirectionFromAscending)
+{
     const MatchTable table = DoublesGenerator::generate(8, 2, 1);
     EXPECT_EQ(slotsOf(table, 1), (std::vector<Pair>{{1, 2}, {3, 8}, {4, 5}, {6, 7}}));
     EXPECT_EQ(table.builtGames(), 1);
 }
 
-TEST(DoublesGenerator, RestsRotateThroughThePlayerNumbers) {
+TEST(DoublesGenerator, RestsRotateThroughThePlayerNumbers)
+{
     const MatchTable table = DoublesGenerator::generate(9, 2, 3);
     ASSERT_EQ(table.builtGames(), 3);
     const auto playing = RestRotation::games(9, 8, 3);
@@ -38,7 +41,8 @@ TEST(DoublesGenerator, RestsRotateThroughThePlayerNumbers) {
     EXPECT_EQ(slotsOf(table, 2), (std::vector<Pair>{{9, 7}, {1, 3}, {2, 5}, {4, 6}}));
 }
 
-TEST(DoublesGenerator, TableEndsWhenNoPartnerIsLeft) {
+TEST(DoublesGenerator, TableEndsWhenNoPartnerIsLeft)
+{
     // Four players have three possible partners each: three games, the fourth stays empty.
     const MatchTable table = DoublesGenerator::generate(4, 1, 5);
     EXPECT_EQ(table.builtGames(), 3);
@@ -46,7 +50,8 @@ TEST(DoublesGenerator, TableEndsWhenNoPartnerIsLeft) {
     EXPECT_TRUE(table.results.gameIsEmpty(5));
 }
 
-TEST(DoublesGenerator, NoCourtsGiveAnEmptyTable) {
+TEST(DoublesGenerator, NoCourtsGiveAnEmptyTable)
+{
     EXPECT_EQ(DoublesGenerator::generate(5, 0, 3).builtGames(), 0);
     EXPECT_EQ(DoublesGenerator::generate(0, 0, 50).builtGames(), 0);
     const RunParameters params = DoublesGenerator::generate(5, 0, 3).params;
@@ -54,7 +59,8 @@ TEST(DoublesGenerator, NoCourtsGiveAnEmptyTable) {
     EXPECT_EQ(params.resting, 5);
 }
 
-TEST(DoublesGenerator, TablesDependOnlyOnTheirCounts) {
+TEST(DoublesGenerator, TablesDependOnlyOnTheirCounts)
+{
     const MatchTable first = DoublesGenerator::generate(12, 3, 50);
     DoublesGenerator::generate(30, 7, 50);
     const MatchTable again = DoublesGenerator::generate(12, 3, 50);
@@ -63,7 +69,8 @@ TEST(DoublesGenerator, TablesDependOnlyOnTheirCounts) {
     }
 }
 
-TEST(DoublesGenerator, RefusesCountsBeyondItsTables) {
+TEST(DoublesGenerator, RefusesCountsBeyondItsTables)
+{
     EXPECT_THROW(DoublesGenerator::generate(51, 1, 1), std::invalid_argument);
     EXPECT_THROW(DoublesGenerator::generate(7, 2, 1), std::invalid_argument);
     EXPECT_THROW(DoublesGenerator::generate(50, 1, 51), std::invalid_argument);
@@ -73,7 +80,8 @@ TEST(DoublesGenerator, RefusesCountsBeyondItsTables) {
 // Every table for N participants at G = 50, on every number of courts they can fill.
 class DoublesTableProperties : public testing::TestWithParam<int> {};
 
-TEST_P(DoublesTableProperties, PlayersOncePerGameNoPartnerTwiceRestsInRotation) {
+TEST_P(DoublesTableProperties, PlayersOncePerGameNoPartnerTwiceRestsInRotation)
+{
     const int participants = GetParam();
     for (int courts = 0; 4 * courts <= participants; ++courts) {
         SCOPED_TRACE("N=" + std::to_string(participants) + " C=" + std::to_string(courts));

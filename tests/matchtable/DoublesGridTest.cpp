@@ -7,7 +7,8 @@ namespace {
 
 using namespace zoruka;
 
-std::vector<std::string> rowTexts(const MatchGrid& grid, int row) {
+std::vector<std::string> rowTexts(const MatchGrid& grid, int row)
+{
     std::vector<std::string> texts;
     for (int column = 0; column < grid.columns; ++column) {
         texts.push_back(grid.cell(row, column).text);
@@ -15,7 +16,8 @@ std::vector<std::string> rowTexts(const MatchGrid& grid, int row) {
     return texts;
 }
 
-TEST(DoublesGrid, HeaderRowsGameLabelsAndWidths) {
+TEST(DoublesGrid, HeaderRowsGameLabelsAndWidths)
+{
     const MatchGrid grid = doublesGrid(DoublesGenerator::generate(9, 2, 3));
     ASSERT_EQ(grid.rows, 5);
     ASSERT_EQ(grid.columns, 6);
@@ -34,7 +36,8 @@ TEST(DoublesGrid, HeaderRowsGameLabelsAndWidths) {
     EXPECT_FALSE(grid.cell(3, 1).header);
 }
 
-TEST(DoublesGrid, CourtsFollowTheRotationAndRestsAreListed) {
+TEST(DoublesGrid, CourtsFollowTheRotationAndRestsAreListed)
+{
     const MatchGrid grid = doublesGrid(DoublesGenerator::generate(9, 2, 3));
     EXPECT_EQ(rowTexts(grid, 2),
               (std::vector<std::string>{"第1試合", "1-2", "3-8", "4-5", "6-7", "9"}));
@@ -46,7 +49,8 @@ TEST(DoublesGrid, CourtsFollowTheRotationAndRestsAreListed) {
     EXPECT_EQ(grid.cell(2, 5).alignment, CellAlignment::LeftBottom);
 }
 
-TEST(DoublesGrid, SideAGoesToThePairOfTheFirstListedPlayer) {
+TEST(DoublesGrid, SideAGoesToThePairOfTheFirstListedPlayer)
+{
     // N = 12, C = 2: game 2 lists 9..12, 1..4, so the court holding 9 is shown first with the
     // pair of 9 on side A, whatever slots the generator gave it.
     const MatchTable table = DoublesGenerator::generate(12, 2, 2);
@@ -56,7 +60,8 @@ TEST(DoublesGrid, SideAGoesToThePairOfTheFirstListedPlayer) {
     EXPECT_EQ(grid.cell(3, 5).text, "5,6,7,8");
 }
 
-TEST(DoublesGrid, UnbuiltGamesKeepOnlyTheirLabels) {
+TEST(DoublesGrid, UnbuiltGamesKeepOnlyTheirLabels)
+{
     const MatchGrid grid = doublesGrid(DoublesGenerator::generate(4, 1, 5));
     EXPECT_EQ(rowTexts(grid, 5), (std::vector<std::string>{"第4試合", "", "", ""}));
     EXPECT_EQ(rowTexts(grid, 6), (std::vector<std::string>{"第5試合", "", "", ""}));

@@ -7,7 +7,8 @@ namespace {
 using namespace zoruka;
 namespace ds = zoruka::doubles_setup;
 
-TEST(DoublesSetup, FirstFailingFieldInScreenOrderGivesTheMessage) {
+TEST(DoublesSetup, FirstFailingFieldInScreenOrderGivesTheMessage)
+{
     const ds::Check all = ds::check("", "x", "2.5");
     EXPECT_EQ(all.message, ds::kChooseParticipants);
     EXPECT_EQ(all.failed, (std::array<bool, 3>{true, true, true}));
@@ -24,7 +25,8 @@ TEST(DoublesSetup, FirstFailingFieldInScreenOrderGivesTheMessage) {
     EXPECT_EQ(ds::check("51", "2", "3").message, ds::kChooseParticipants);
 }
 
-TEST(DoublesSetup, CourtsMustFitIntoTheParticipants) {
+TEST(DoublesSetup, CourtsMustFitIntoTheParticipants)
+{
     const ds::Check tooFew = ds::check("7", "2", "1");
     EXPECT_FALSE(tooFew.ok());
     EXPECT_EQ(tooFew.message, ds::kTooFewParticipants);

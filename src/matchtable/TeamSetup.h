@@ -1,0 +1,42 @@
+#pragma once
+
+#include "matchtable/RunParameters.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zoruka {
+
+// The checks the team match screen (and the command line) runs before building a table.
+namespace team_setup {
+
+inline constexpr std::string_view kTitle = "団体戦・ゾルカ作成";
+inline constexpr std::string_view kChooseParticipants = "参加人数を選択してください";
+inline constexpr std::string_view kChooseCourts = "使用するコート数を選択してください";
+inline constexpr std::string_view kChooseGames = "設定する試合数を選択してください";
+inline constexpr std::string_view kTooFewA =
+    "Aチームの参加者数が少なく設定できません、コート数を少なく指定してください";
+inline constexpr std::string_view kTooFewB =
+    "Bチームの参加者数が少なく設定できません、コート数を少なく指定してください";
+inline constexpr std::string_view kPrinted = "ゾルカは出力されました";
+
+enum Field { TeamA, TeamB, Courts, Games, FieldCount };
+
+struct Check {
+    std::array<bool, FieldCount> failed{}; // per field, in screen order
+    std::string message;                   // the first failure's message, or a team-size refusal
+    std::optional<RunParameters> params;   // set when the table may be built
+
+    bool ok() const { return params.has_value(); }
+};
+
+// Tests the four typed counts in screen order (each a whole number 0..50), then that each team
+// can put 2 x C players on court.
+Check check(std::string_view teamA, std::string_view teamB, std::string_view courts,
+            std::string_view games);
+
+} // namespace team_setup
+
+} // namespace zoruka
