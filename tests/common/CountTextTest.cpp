@@ -6,7 +6,8 @@ namespace {
 
 using zoruka::parseCount;
 
-TEST(CountText, AcceptsWholeNumbersWithinTheLimit) {
+TEST(CountText, AcceptsWholeNumbersWithinTheLimit)
+{
     EXPECT_EQ(parseCount("0", 50), 0);
     EXPECT_EQ(parseCount("50", 50), 50);
     EXPECT_EQ(parseCount(" 9 ", 50), 9);
@@ -14,7 +15,8 @@ TEST(CountText, AcceptsWholeNumbersWithinTheLimit) {
     EXPECT_EQ(parseCount("１２", 50), 12); // full-width digits typed through an IME
 }
 
-TEST(CountText, RefusesEverythingElse) {
+TEST(CountText, RefusesEverythingElse)
+{
     for (const char* text : {"", " ", "51", "-1", "+3", "2.5", "1e1", "abc", "9人", "1 2",
                              "99999999999999999999", "\xEF\xBC"}) {
         EXPECT_FALSE(parseCount(text, 50).has_value()) << '"' << text << '"';

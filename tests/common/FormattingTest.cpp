@@ -8,14 +8,16 @@ namespace {
 
 using namespace zoruka;
 
-TEST(Formatting, TwoCharacterFieldsPadOneDigitAndCutLongerNumbers) {
+TEST(Formatting, TwoCharacterFieldsPadOneDigitAndCutLongerNumbers)
+{
     EXPECT_EQ(twoCharField(0), " 0");
     EXPECT_EQ(twoCharField(7), " 7");
     EXPECT_EQ(twoCharField(50), "50");
     EXPECT_EQ(twoCharField(123), "12");
 }
 
-TEST(Formatting, AmountsAreGroupedByThousands) {
+TEST(Formatting, AmountsAreGroupedByThousands)
+{
     EXPECT_EQ(formatAmount(0), "0");
     EXPECT_EQ(formatAmount(999), "999");
     EXPECT_EQ(formatAmount(1000), "1,000");
@@ -23,7 +25,8 @@ TEST(Formatting, AmountsAreGroupedByThousands) {
     EXPECT_EQ(formatAmount(-5000), "-5,000");
 }
 
-TEST(Formatting, StartupValuesHoldTodayAndTheWeekdayNames) {
+TEST(Formatting, StartupValuesHoldTodayAndTheWeekdayNames)
+{
     const StartupValues values = StartupValues::forDate({2010, 6, 2});
     EXPECT_EQ(values.today, "10/06/02");
     EXPECT_EQ(values.thisYear, "2010");
@@ -32,7 +35,8 @@ TEST(Formatting, StartupValuesHoldTodayAndTheWeekdayNames) {
     EXPECT_EQ(formatShortDate({2026, 12, 31}), "26/12/31");
 }
 
-TEST(Formatting, DisplayWidthCountsWideCharactersTwice) {
+TEST(Formatting, DisplayWidthCountsWideCharactersTwice)
+{
     EXPECT_EQ(displayWidth("1-2"), 3);
     EXPECT_EQ(displayWidth("第1試合"), 7);
     EXPECT_EQ(displayWidth("ﾌｧｲﾙ"), 4); // half-width katakana
