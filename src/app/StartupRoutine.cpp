@@ -14,10 +14,7 @@ std::optional<StartupValues>& stored()
 
 } // namespace
 
-void StartupRoutine::run(const CalendarDate& today)
-{
-    stored() = StartupValues::forDate(today);
-}
+void StartupRoutine::run(const CalendarDate& today) { stored() = StartupValues::forDate(today); }
 
 const StartupValues& StartupRoutine::values()
 {

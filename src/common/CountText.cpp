@@ -4,10 +4,7 @@ namespace zoruka {
 
 namespace {
 
-bool isBlank(std::string_view text, std::size_t i)
-{
-    return text[i] == ' ' || text[i] == '\t';
-}
+bool isBlank(std::string_view text, std::size_t i) { return text[i] == ' ' || text[i] == '\t'; }
 
 } // namespace
 

@@ -38,10 +38,7 @@ void PrintBuilder::box(double x1, double y1, double x2, double y2)
     currentPage().operations.emplace_back(PrintBox{x1, y1, x2, y2, m_lineWidth, m_colour});
 }
 
-void PrintBuilder::newPage()
-{
-    m_pageOpen = false;
-}
+void PrintBuilder::newPage() { m_pageOpen = false; }
 
 void PrintBuilder::endDocument()
 {

@@ -37,10 +37,7 @@ std::string object(const Fields& fields)
     return text + "}";
 }
 
-std::string count(int value)
-{
-    return std::to_string(value);
-}
+std::string count(int value) { return std::to_string(value); }
 
 // The built games, each with its slots followed by the fields `restsOf` gives for it. Fixed-pair
 // tables hold one slot per court, and list the courts a game filled.

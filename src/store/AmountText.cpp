@@ -7,10 +7,7 @@ namespace {
 // Fifteen digits hold any yen amount and keep the value far from the limits of long long.
 constexpr int kMaxDigits = 15;
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
 

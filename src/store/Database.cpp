@@ -49,10 +49,7 @@ bool markedWritable(const fs::file_status& status)
 
 } // namespace
 
-void Database::Closer::operator()(sqlite3* db) const
-{
-    sqlite3_close_v2(db);
-}
+void Database::Closer::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 
 Database Database::open(const DatabaseLocation& location, std::chrono::milliseconds busyTimeout)
 {
@@ -139,9 +136,6 @@ TableCursor Database::table(std::string_view tableName)
     return TableCursor(handle(), schemaTable(tableName));
 }
 
-bool Database::readOnly() const
-{
-    return sqlite3_db_readonly(handle(), "main") == 1;
-}
+bool Database::readOnly() const { return sqlite3_db_readonly(handle(), "main") == 1; }
 
 } // namespace zoruka

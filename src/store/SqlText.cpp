@@ -2,10 +2,7 @@
 
 namespace zoruka {
 
-std::string quotedName(std::string_view name)
-{
-    return "\"" + std::string(name) + "\"";
-}
+std::string quotedName(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
 std::string quotedNames(const std::vector<std::string_view>& names)
 {

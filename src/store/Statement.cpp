@@ -17,10 +17,7 @@ Statement::Statement(sqlite3* db, std::string_view sql)
     }
 }
 
-Statement::~Statement()
-{
-    sqlite3_finalize(m_stmt);
-}
+Statement::~Statement() { sqlite3_finalize(m_stmt); }
 
 Statement::Statement(Statement&& other) noexcept : m_stmt(std::exchange(other.m_stmt, nullptr)) {}
 
@@ -71,10 +68,7 @@ void Statement::run()
     reset();
 }
 
-void Statement::reset()
-{
-    sqlite3_reset(m_stmt);
-}
+void Statement::reset() { sqlite3_reset(m_stmt); }
 
 std::string Statement::text(int column) const
 {
@@ -86,10 +80,7 @@ std::string Statement::text(int column) const
             static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column))};
 }
 
-long long Statement::number(int column) const
-{
-    return sqlite3_column_int64(m_stmt, column);
-}
+long long Statement::number(int column) const { return sqlite3_column_int64(m_stmt, column); }
 
 void execute(sqlite3* db, const char* sql)
 {

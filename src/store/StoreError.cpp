@@ -15,10 +15,7 @@ std::string aboutFile(std::string_view what)
 
 } // namespace
 
-StoreError StoreError::missing()
-{
-    return StoreError(aboutFile("が見つかりません。"));
-}
+StoreError StoreError::missing() { return StoreError(aboutFile("が見つかりません。")); }
 
 StoreError StoreError::notOurs()
 {
@@ -30,15 +27,9 @@ StoreError StoreError::newerVersion()
     return StoreError(aboutFile("は新しい版のプログラムで作られたため開けません。"));
 }
 
-StoreError StoreError::cannotCreate()
-{
-    return StoreError(aboutFile("を作成できませんでした。"));
-}
+StoreError StoreError::cannotCreate() { return StoreError(aboutFile("を作成できませんでした。")); }
 
-StoreError StoreError::cannotOpen()
-{
-    return StoreError(aboutFile("を開けません。"));
-}
+StoreError StoreError::cannotOpen() { return StoreError(aboutFile("を開けません。")); }
 
 StoreError StoreError::locked()
 {

@@ -44,10 +44,7 @@ RawConnection::RawConnection(const std::filesystem::path& file)
     }
 }
 
-RawConnection::~RawConnection()
-{
-    sqlite3_close(m_db);
-}
+RawConnection::~RawConnection() { sqlite3_close(m_db); }
 
 void RawConnection::execute(const std::string& sql)
 {

@@ -5,14 +5,8 @@
 
 namespace zoruka::ui {
 
-BusyCursor::BusyCursor()
-{
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-}
+BusyCursor::BusyCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
 
-BusyCursor::~BusyCursor()
-{
-    QApplication::restoreOverrideCursor();
-}
+BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
 
 } // namespace zoruka::ui

@@ -57,30 +57,15 @@ bool MessageBox::show(QWidget* parent, Icon icon, const QString& title, const QS
     return box.exec() != QMessageBox::No;
 }
 
-MessageBox::Script::Script()
-{
-    script() = ScriptState{true, {}, {}};
-}
+MessageBox::Script::Script() { script() = ScriptState{true, {}, {}}; }
 
-MessageBox::Script::~Script()
-{
-    script() = ScriptState{};
-}
+MessageBox::Script::~Script() { script() = ScriptState{}; }
 
-void MessageBox::Script::answer(bool yes)
-{
-    script().answers.enqueue(yes);
-}
+void MessageBox::Script::answer(bool yes) { script().answers.enqueue(yes); }
 
-const QList<MessageBox::Shown>& MessageBox::Script::shown() const
-{
-    return script().shown;
-}
+const QList<MessageBox::Shown>& MessageBox::Script::shown() const { return script().shown; }
 
-int MessageBox::Script::unusedAnswers() const
-{
-    return static_cast<int>(script().answers.size());
-}
+int MessageBox::Script::unusedAnswers() const { return static_cast<int>(script().answers.size()); }
 
 void MessageBox::Script::clear()
 {

@@ -13,9 +13,6 @@ inline QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string toUtf8(const QString& text)
-{
-    return text.toStdString();
-}
+inline std::string toUtf8(const QString& text) { return text.toStdString(); }
 
 } // namespace zoruka::ui
