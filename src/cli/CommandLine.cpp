@@ -1,14 +1,9 @@
 #include "cli/CommandLine.h"
 
-#include "matchtable/DoublesGenerator.h"
-#include "matchtable/DoublesGrid.h"
-#include "matchtable/DoublesSetup.h"
-#include "output/DoublesCsv.h"
-#include "output/DoublesPrint.h"
+#include "cli/TableKinds.h"
 #include "output/GridText.h"
 #include "output/OutputFile.h"
 #include "output/PrintOperationsJson.h"
-#include "output/TableJson.h"
 
 #include <algorithm>
 #include <map>
@@ -23,22 +18,28 @@ namespace {
 constexpr int kWriteFailed = 1;
 constexpr int kRefused = 2;
 
-constexpr const char* kUsage =
-    R"(Usage: zoruka-cli doubles --participants N --courts C --games G [--format text|json]
-                         [--pdf FILE] [--print-ops FILE] [--csv FILE [--encoding sjis|utf8]]
+constexpr const char* kUsageHead =
+    R"(Usage: zoruka-cli KIND COUNTS [--format json|text] [--pdf FILE] [--print-ops FILE]
+                  [--csv FILE [--encoding sjis|utf8]]
 
-Builds a doubles match table as the doubles screen does and prints it.
+Builds a match table as its screen does and prints it. KIND and its COUNTS (each 0 to 50):
+  doubles --participants N --courts C --games G
+  mixed   --men M --women W --courts C --games G
+  team    --a-size NA --b-size NB --courts C --games G
+  fixed   --a-pairs NA --b-pairs NB --courts C --games G
 
-  --participants N   number of participants, players 1..N (0 to 50)
-  --courts C         number of courts; 4 x C players are on court each game (0 to 50)
-  --games G          number of games (0 to 50)
-  --format json      one line (the default): {"kind":"doubles","params":{...},"games":
-                     [{"game":1,"slots":[[1,2],[3,8],...],"rests":[9]},...]}, slots in table
-                     order (slot 2c-1 is court c side A, slot 2c side B), games up to the
-                     first one that could not be built
-  --format text      the grid as the screen shows it: a row per game, a "3-7" cell per court
-                     side (courts in rotation order), then the resting players
-  --pdf FILE         writes the printed sheets (A4 landscape, ten games a sheet) as a PDF file
+)";
+
+constexpr const char* kUsageTail =
+    R"(
+  --format json      one line (the default): {"kind":...,"params":{...},"games":[{"game":1,
+                     "slots":[[1,2],[3,8],...],...},...]}, slots in table order (slot 2c-1 is
+                     court c side A, slot 2c side B; fixed pairs: "courts":[[A pair,B pair],...]),
+                     with the resting players ("rests"; "rests_men" and "rests_women";
+                     "rests_a" and "rests_b"), games up to the first one that could not be
+                     built (fixed pairs: and that one, with the courts it filled)
+  --format text      the grid as the screen shows it
+  --pdf FILE         writes the printed sheets (A4 landscape) as a PDF file
   --print-ops FILE   writes the print layout as JSON lines: a line per document
                      {"document":1,"op":"document","paper":"A4","orientation":"landscape"},
                      then one per drawing operation with its document and page, e.g.
@@ -50,14 +51,24 @@ Builds a doubles match table as the doubles screen does and prints it.
   --help             this text
 
 With --pdf, --print-ops or --csv the table goes to standard output only when --format is given.
-Each file is replaced only once it is complete.
+Each file is replaced only once it is complete. Printing and CSV are offered for the kinds whose
+screens offer them.
 
 The counts are checked like the screen's combo boxes: a value that is missing or not a whole
-number from 0 to 50 gets the screen's message, and so do more courts than the participants can
-fill. Printing (--pdf, --print-ops) is refused for 9 or more courts or when no game could be
-built. Messages go to standard error; the exit code is 2 for a refusal, when nothing is
-written, and 1 when a file cannot be written.
+number from 0 to 50 gets the screen's message, and so do more courts than the players can fill.
+Printing is refused when the screen's print refuses (too many courts, no game built). Messages
+go to standard error; the exit code is 2 for a refusal, when nothing is written, and 1 when a
+file cannot be written.
 )";
+
+std::string usage()
+{
+    std::string text = kUsageHead;
+    for (const TableKind& kind : tableKinds()) {
+        text += kind.name + ":\n" + kind.countHelp;
+    }
+    return text + kUsageTail;
+}
 
 struct Options {
     std::map<std::string, std::string> values;
@@ -103,8 +114,8 @@ std::string valueOf(const Options& options, const std::string& name)
     return optionalValue(options, name).value_or("");
 }
 
-// What a doubles run is asked to produce besides the table itself.
-struct DoublesOutputs {
+// What a run is asked to produce besides the table itself.
+struct Outputs {
     std::string format; // "text" or "json"; empty when the table goes to no standard output
     std::optional<std::string> pdf;
     std::optional<std::string> printOps;
@@ -115,9 +126,9 @@ struct DoublesOutputs {
 };
 
 // The outputs asked for, or the message refusing them.
-std::variant<DoublesOutputs, std::string> readOutputs(const Options& options)
+std::variant<Outputs, std::string> readOutputs(const Options& options)
 {
-    DoublesOutputs outputs;
+    Outputs outputs;
     outputs.pdf = optionalValue(options, "--pdf");
     outputs.printOps = optionalValue(options, "--print-ops");
     outputs.csv = optionalValue(options, "--csv");
@@ -139,8 +150,9 @@ std::variant<DoublesOutputs, std::string> readOutputs(const Options& options)
 }
 
 // Writes the files asked for; returns the first failure's message.
-std::optional<std::string> writeFiles(const MatchTable& table, const DoublesOutputs& outputs,
-                                      const PrintResult& print, const PdfWriter& writePdf)
+std::optional<std::string> writeFiles(const TableKind& kind, const MatchTable& table,
+                                      const Outputs& outputs, const PrintResult& print,
+                                      const PdfWriter& writePdf)
 {
     if (outputs.printOps) {
         if (auto error = writeOutputFile(*outputs.printOps, printOperationsJson(print.documents))) {
@@ -148,7 +160,7 @@ std::optional<std::string> writeFiles(const MatchTable& table, const DoublesOutp
         }
     }
     if (outputs.csv) {
-        if (auto error = writeDoublesCsv(table, *outputs.csv, outputs.encoding)) {
+        if (auto error = kind.csv(table, *outputs.csv, outputs.encoding)) {
             return error;
         }
     }
@@ -158,14 +170,14 @@ std::optional<std::string> writeFiles(const MatchTable& table, const DoublesOutp
     return std::nullopt;
 }
 
-int runDoubles(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const PdfWriter& writePdf)
+int runKind(const TableKind& kind, const std::vector<std::string>& args, std::ostream& out,
+            std::ostream& err, const PdfWriter& writePdf)
 {
-    const Options options = parseOptions(args, 1,
-                                         {"--participants", "--courts", "--games", "--format",
-                                          "--pdf", "--print-ops", "--csv", "--encoding"});
+    std::vector<std::string> known = kind.countOptions;
+    known.insert(known.end(), {"--format", "--pdf", "--print-ops", "--csv", "--encoding"});
+    const Options options = parseOptions(args, 1, known);
     if (!options.error.empty()) {
-        err << options.error << "\n" << kUsage;
+        err << options.error << "\n" << usage();
         return kRefused;
     }
     const auto read = readOutputs(options);
@@ -173,36 +185,45 @@ int runDoubles(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << *message << "\n";
         return kRefused;
     }
-    const DoublesOutputs& outputs = std::get<DoublesOutputs>(read);
+    const Outputs& outputs = std::get<Outputs>(read);
+    if (outputs.prints() && !kind.print) {
+        err << kind.name << " tables have no print layout yet\n";
+        return kRefused;
+    }
+    if (outputs.csv && !kind.csv) {
+        err << kind.name << " tables have no CSV export\n";
+        return kRefused;
+    }
     if (outputs.pdf && !writePdf) {
         err << "PDF output is not available here\n";
         return kRefused;
     }
-    const doubles_setup::Check check =
-        doubles_setup::check(valueOf(options, "--participants"), valueOf(options, "--courts"),
-                             valueOf(options, "--games"));
-    if (!check.ok()) {
-        err << check.message << "\n";
+    std::vector<std::string> counts;
+    for (const std::string& option : kind.countOptions) {
+        counts.push_back(valueOf(options, option));
+    }
+    const auto built = kind.build(counts);
+    if (const auto* message = std::get_if<std::string>(&built)) {
+        err << *message << "\n";
         return kRefused;
     }
-    const MatchTable table = DoublesGenerator::generate(check.params->participants,
-                                                        check.params->courts, check.params->games);
+    const MatchTable& table = std::get<MatchTable>(built);
     PrintResult print;
     if (outputs.prints()) {
-        print = printDoubles(table);
+        print = kind.print(table);
         if (print.refused()) {
             err << print.message << "\n";
             return kRefused;
         }
     }
-    if (const auto error = writeFiles(table, outputs, print, writePdf)) {
+    if (const auto error = writeFiles(kind, table, outputs, print, writePdf)) {
         err << *error << "\n";
         return kWriteFailed;
     }
     if (outputs.format == "json") {
-        out << doublesTableJson(table) << "\n";
+        out << kind.json(table) << "\n";
     } else if (outputs.format == "text") {
-        out << gridText(doublesGrid(table));
+        out << gridText(kind.grid(table));
     }
     return 0;
 }
@@ -219,17 +240,19 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
                    const PdfWriter& writePdf)
 {
     if (wantsHelp(args)) {
-        out << kUsage;
+        out << usage();
         return 0;
     }
     if (args.empty()) {
-        err << kUsage;
+        err << usage();
         return kRefused;
     }
-    if (args[0] == "doubles") {
-        return runDoubles(args, out, err, writePdf);
+    for (const TableKind& kind : tableKinds()) {
+        if (args[0] == kind.name) {
+            return runKind(kind, args, out, err, writePdf);
+        }
     }
-    err << "unknown table kind: " << args[0] << "\n" << kUsage;
+    err << "unknown table kind: " << args[0] << "\n" << usage();
     return kRefused;
 }
 

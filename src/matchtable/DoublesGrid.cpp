@@ -8,26 +8,10 @@ namespace zoruka {
 
 namespace {
 
-std::string pairText(const Pair& pair)
-{
-    return std::to_string(pair.first) + "-" + std::to_string(pair.second);
-}
-
 void layOutHeader(MatchGrid& grid, const RunParameters& params)
 {
     const int restColumn = 2 * params.courts + 1;
-    for (int column = 0; column < grid.columns; ++column) {
-        grid.cell(0, column).header = true;
-        grid.cell(1, column).header = true;
-    }
-    for (int row = 0; row < grid.rows; ++row) {
-        grid.cell(row, 0).header = true;
-    }
-    grid.columnTwips[0] = 800;
     grid.columnTwips[static_cast<std::size_t>(restColumn)] = 500 + 200 * params.resting;
-
-    grid.cell(0, 0) = {"コート", CellAlignment::Centre, true};
-    grid.cell(1, 0) = {"試合", CellAlignment::Centre, true};
     for (int side = 1; side <= 2 * params.courts; ++side) {
         const int court = (side + 1) / 2;
         grid.cell(0, side) = {std::to_string(court) + "コート", CellAlignment::CentreBottom, true};
@@ -36,10 +20,6 @@ void layOutHeader(MatchGrid& grid, const RunParameters& params)
     grid.cell(1, restColumn) = {"休憩", CellAlignment::Centre, true};
     grid.mergedRows = {0, 1};
     grid.mergedColumns = {restColumn};
-    for (int game = 1; game <= params.games; ++game) {
-        grid.cell(game + 1, 0) = {"第" + std::to_string(game) + "試合", CellAlignment::CentreBottom,
-                                  true};
-    }
 }
 
 void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vector<int>& playing)
@@ -58,8 +38,10 @@ void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vec
                 continue;
             }
             const Pair opponents = table.results.pair(game, slot % 2 == 1 ? slot + 1 : slot - 1);
-            grid.cell(row, column++) = {pairText(pair), CellAlignment::Centre, false};
-            grid.cell(row, column++) = {pairText(opponents), CellAlignment::Centre, false};
+            grid.cell(row, column++) = {pairText(pair.first, pair.second), CellAlignment::Centre,
+                                        false};
+            grid.cell(row, column++) = {pairText(opponents.first, opponents.second),
+                                        CellAlignment::Centre, false};
             written.insert(written.end(),
                            {pair.first, pair.second, opponents.first, opponents.second});
             break;
@@ -74,7 +56,7 @@ void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vec
 MatchGrid doublesGrid(const MatchTable& table)
 {
     const RunParameters& params = table.params;
-    MatchGrid grid(params.games + 2, 2 * params.courts + 2);
+    MatchGrid grid = tableGrid(2, params.games, 2 * params.courts + 2, CellAlignment::CentreBottom);
     layOutHeader(grid, params);
 
     const int built = table.builtGames();

@@ -10,7 +10,8 @@ enum class CellAlignment { Default, Centre, CentreBottom, LeftBottom };
 struct GridCell {
     std::string text;
     CellAlignment alignment = CellAlignment::Default;
-    bool header = false; // drawn yellow
+    bool header = false;   // drawn yellow
+    bool lightRed = false; // text in light red (women of a mixed table)
 };
 
 // What a match-table screen shows in its grid: cell texts, the yellow header cells, column
@@ -43,6 +44,14 @@ struct MatchGrid {
         return cells[static_cast<std::size_t>(row * columns + column)];
     }
 };
+
+// A match-table grid of `headerRows` header rows, one row per game and `columns` columns: the
+// header rows and column 0 yellow, column 0 800 twips wide, "コート" at the top and "試合" in the
+// last header row of column 0, and "第g試合" labels below.
+MatchGrid tableGrid(int headerRows, int games, int columns, CellAlignment labelAlignment);
+
+// "3-7".
+std::string pairText(int first, int second);
 
 // Pixels for a width in twips (1/1440 inch) at `dotsPerInch`.
 inline int twipsToPixels(int twips, double dotsPerInch)

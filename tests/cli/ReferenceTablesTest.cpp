@@ -66,5 +66,11 @@ TEST_P(ReferenceTables, CommandLineReproducesTheExpectedTable)
 
 INSTANTIATE_TEST_SUITE_P(Doubles, ReferenceTables,
                          testing::ValuesIn(loadCases("reference-doubles.json")), caseName);
+INSTANTIATE_TEST_SUITE_P(Mixed, ReferenceTables,
+                         testing::ValuesIn(loadCases("reference-mixed.json")), caseName);
+INSTANTIATE_TEST_SUITE_P(Team, ReferenceTables, testing::ValuesIn(loadCases("reference-team.json")),
+                         caseName);
+INSTANTIATE_TEST_SUITE_P(Fixed, ReferenceTables,
+                         testing::ValuesIn(loadCases("reference-fixed.json")), caseName);
 
 } // namespace

@@ -132,6 +132,9 @@ void showMatchGrid(QTableWidget* table, const MatchGrid& grid)
             if (cell.header) {
                 item->setBackground(palette::yellow());
             }
+            if (cell.lightRed) {
+                item->setForeground(palette::lightRed());
+            }
             table->setItem(row, column, item);
         }
     }

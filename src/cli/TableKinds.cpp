@@ -1,0 +1,107 @@
+#include "cli/TableKinds.h"
+
+#include "matchtable/DoublesGenerator.h"
+#include "matchtable/DoublesGrid.h"
+#include "matchtable/DoublesSetup.h"
+#include "matchtable/FixedPairGenerator.h"
+#include "matchtable/FixedPairSetup.h"
+#include "matchtable/MixedGenerator.h"
+#include "matchtable/MixedGrid.h"
+#include "matchtable/MixedSetup.h"
+#include "matchtable/TeamGenerator.h"
+#include "matchtable/TeamGrid.h"
+#include "matchtable/TeamSetup.h"
+#include "output/DoublesCsv.h"
+#include "output/DoublesPrint.h"
+#include "output/TableJson.h"
+
+namespace zoruka {
+
+namespace {
+
+using Built = std::variant<MatchTable, std::string>;
+
+// Runs a screen's check on the typed counts and, when it passes, the kind's generator.
+template <typename Check, typename Generate> Built buildWith(const Check& check, Generate generate)
+{
+    if (!check.ok()) {
+        return check.message;
+    }
+    return generate(*check.params);
+}
+
+std::vector<TableKind> makeKinds()
+{
+    std::vector<TableKind> kinds;
+
+    TableKind doubles;
+    doubles.name = "doubles";
+    doubles.countOptions = {"--participants", "--courts", "--games"};
+    doubles.countHelp = "  --participants N   players 1..N\n"
+                        "  --courts C         4 x C players are on court each game\n";
+    doubles.build = [](const std::vector<std::string>& c) {
+        return buildWith(doubles_setup::check(c[0], c[1], c[2]), [](const RunParameters& p) {
+            return DoublesGenerator::generate(p.participants, p.courts, p.games);
+        });
+    };
+    doubles.json = doublesTableJson;
+    doubles.grid = doublesGrid;
+    doubles.print = printDoubles;
+    doubles.csv = writeDoublesCsv;
+    kinds.push_back(doubles);
+
+    TableKind mixed;
+    mixed.name = "mixed";
+    mixed.countOptions = {"--men", "--women", "--courts", "--games"};
+    mixed.countHelp = "  --men M --women W  men 1..M and women 1..W, each pair a man and a woman\n"
+                      "  --courts C         2 x C men and 2 x C women are on court each game\n";
+    mixed.build = [](const std::vector<std::string>& c) {
+        return buildWith(mixed_setup::check(c[0], c[1], c[2], c[3]), [](const RunParameters& p) {
+            return MixedGenerator::generate(p.men, p.women, p.courts, p.games);
+        });
+    };
+    mixed.json = mixedTableJson;
+    mixed.grid = mixedGrid;
+    kinds.push_back(mixed);
+
+    TableKind team;
+    team.name = "team";
+    team.countOptions = {"--a-size", "--b-size", "--courts", "--games"};
+    team.countHelp = "  --a-size NA --b-size NB   players of the A team and of the B team\n"
+                     "  --courts C         an A pair against a B pair on each court\n";
+    team.build = [](const std::vector<std::string>& c) {
+        return buildWith(team_setup::check(c[0], c[1], c[2], c[3]), [](const RunParameters& p) {
+            return TeamGenerator::generate(p.teamA, p.teamB, p.courts, p.games);
+        });
+    };
+    team.json = teamTableJson;
+    team.grid = teamGrid;
+    kinds.push_back(team);
+
+    TableKind fixed;
+    fixed.name = "fixed";
+    fixed.countOptions = {"--a-pairs", "--b-pairs", "--courts", "--games"};
+    fixed.countHelp = "  --a-pairs NA --b-pairs NB fixed pairs of the A team and of the B team\n"
+                      "  --courts C         an A pair against a B pair on each court\n";
+    fixed.build = [](const std::vector<std::string>& c) {
+        return buildWith(
+            fixed_pair_setup::check(c[0], c[1], c[2], c[3]), [](const RunParameters& p) {
+                return FixedPairGenerator::generate(p.teamA, p.teamB, p.courts, p.games);
+            });
+    };
+    fixed.json = fixedPairTableJson;
+    fixed.grid = fixedPairGrid;
+    kinds.push_back(fixed);
+
+    return kinds;
+}
+
+} // namespace
+
+const std::vector<TableKind>& tableKinds()
+{
+    static const std::vector<TableKind> kinds = makeKinds();
+    return kinds;
+}
+
+} // namespace zoruka

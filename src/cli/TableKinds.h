@@ -1,0 +1,36 @@
+#pragma once
+
+#include "matchtable/MatchGrid.h"
+#include "matchtable/ResultStore.h"
+#include "output/PrintResult.h"
+#include "output/TextEncoding.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zoruka {
+
+// What the command line knows of one kind of match table.
+struct TableKind {
+    std::string name;                      // "doubles", "mixed", "team", "fixed"
+    std::vector<std::string> countOptions; // in the screen's field order
+    std::string countHelp;                 // the lines of --help that explain them
+
+    // The table built from the typed counts, or the screen's message refusing them.
+    std::function<std::variant<MatchTable, std::string>(const std::vector<std::string>& counts)>
+        build;
+    std::function<std::string(const MatchTable&)> json;
+    std::function<MatchGrid(const MatchTable&)> grid;
+    std::function<PrintResult(const MatchTable&)> print; // empty: the kind has no print layout
+    // Empty: the kind has no CSV export. Otherwise writes the file; returns the failure message.
+    std::function<std::optional<std::string>(const MatchTable&, const std::string& path,
+                                             TextEncoding)>
+        csv;
+};
+
+const std::vector<TableKind>& tableKinds();
+
+} // namespace zoruka
