@@ -15,7 +15,7 @@ class QTableWidget;
 namespace zoruka {
 
 // SBゾルカv3, "ダブルス・ゾルカ作成": the user chooses participants, courts and games, presses
-// "設定", and the grid shows the doubles table (Part 2.1). Inputs are checked by
+// "設定", and the grid shows the doubles table. Inputs are checked by
 // doubles_setup::check; refusals are shown under the title "練習ゾルカ" and change nothing.
 class DoublesScreen : public QWidget {
     Q_OBJECT
