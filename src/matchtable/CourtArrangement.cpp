@@ -92,4 +92,17 @@ chooseLowestSum(const std::vector<RecordedArrangement>& recorded, int game,
     return {chosen, tieBreak + chosenSum + chosenMaximum};
 }
 
+const ScoredAttempt* lowestScore(const std::vector<ScoredAttempt>& attempts)
+{
+    const ScoredAttempt* chosen = nullptr;
+    int best = 999;
+    for (const ScoredAttempt& attempt : attempts) {
+        if (attempt.score < best) {
+            best = attempt.score;
+            chosen = &attempt;
+        }
+    }
+    return chosen;
+}
+
 } // namespace zoruka

@@ -63,4 +63,13 @@ ArrangementChoice
 chooseLowestSum(const std::vector<RecordedArrangement>& recorded, int game,
                 const std::function<int(const Arrangement&)>& previousGameMeetings);
 
+// A completed attempt at a game: its arrangement and its score (lower is better).
+struct ScoredAttempt {
+    Arrangement slots;
+    int score = 0;
+};
+
+// The attempt with the lowest score under 999, the earlier one on ties; nullptr when none.
+const ScoredAttempt* lowestScore(const std::vector<ScoredAttempt>& attempts);
+
 } // namespace zoruka

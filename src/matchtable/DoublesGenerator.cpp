@@ -13,11 +13,6 @@ namespace zoruka {
 
 namespace {
 
-struct Attempt {
-    Arrangement slots;
-    int score = 0;
-};
-
 class DoublesBuilder {
 public:
     DoublesBuilder(int participants, int courts) : m_courts(courts), m_search(m_marks)
@@ -46,7 +41,7 @@ std::optional<Arrangement> DoublesBuilder::buildGame(int game, const std::vector
     m_scan.failures = 0;
     m_search.startGame(playing);
 
-    std::vector<Attempt> attempts;
+    std::vector<ScoredAttempt> attempts;
     for (int a = 1; a <= DoublesGenerator::kAttemptsPerGame; ++a) {
         if (!m_search.pairEveryone(m_scan, 2 * m_courts, DoublesGenerator::kScanStepLimit)) {
             break;
@@ -64,15 +59,7 @@ std::optional<Arrangement> DoublesBuilder::buildGame(int game, const std::vector
     m_marks.releaseAll(PartnerMark::InAttempt);
     m_marks.releaseAll(PartnerMark::EarlierAttempt);
 
-    // The lowest score wins; ties go to the earlier attempt.
-    const Attempt* chosen = nullptr;
-    int best = 999;
-    for (const Attempt& attempt : attempts) {
-        if (attempt.score < best) {
-            best = attempt.score;
-            chosen = &attempt;
-        }
-    }
+    const ScoredAttempt* chosen = lowestScore(attempts);
     if (chosen == nullptr) {
         return std::nullopt;
     }
@@ -106,14 +93,7 @@ int DoublesBuilder::score(int game, Arrangement& slots) const
 
 RunParameters DoublesGenerator::parameters(int participants, int courts, int games)
 {
-    RunParameters params;
-    params.participants = participants;
-    params.courts = courts;
-    params.pairSize = 2;
-    params.games = games;
-    params.onCourt = 2 * courts * params.pairSize;
-    params.resting = participants - params.onCourt;
-    return params;
+    return pairedParameters(participants, courts, games);
 }
 
 MatchTable DoublesGenerator::generate(int participants, int courts, int games)

@@ -70,15 +70,9 @@ Arrangement arrangeCourts(const Arrangement& ids, int game, const OpponentHistor
 
 RunParameters MixedGenerator::parameters(int men, int women, int courts, int games)
 {
-    RunParameters params;
+    RunParameters params = pairedParameters(men + women, courts, games);
     params.men = men;
     params.women = women;
-    params.participants = men + women;
-    params.courts = courts;
-    params.pairSize = 2;
-    params.games = games;
-    params.onCourt = 2 * courts * params.pairSize;
-    params.resting = params.participants - params.onCourt;
     return params;
 }
 

@@ -21,4 +21,16 @@ struct RunParameters {
     bool operator==(const RunParameters&) const = default;
 };
 
+// The counts of a table of pairs of two among `participants` players, 4 x C of them on court.
+inline RunParameters pairedParameters(int participants, int courts, int games)
+{
+    RunParameters params;
+    params.participants = participants;
+    params.courts = courts;
+    params.games = games;
+    params.onCourt = 2 * courts * params.pairSize;
+    params.resting = participants - params.onCourt;
+    return params;
+}
+
 } // namespace zoruka

@@ -17,11 +17,6 @@ namespace {
 // B players get the ids after the A players', so that A player 3 and B player 3 stay apart.
 constexpr int kTeamBIdOffset = kMaxCount;
 
-struct Attempt {
-    Arrangement ids; // courts as A pair, B pair, with B ids offset
-    int score = 0;
-};
-
 // One team's marks and pair search.
 struct Team {
     PartnerMarks marks;
@@ -57,7 +52,7 @@ public:
 
 private:
     bool runPass(Team& team);
-    Attempt score(int game, const Arrangement& ids) const;
+    ScoredAttempt score(int game, const Arrangement& ids) const;
 
     int m_courts;
     std::array<Team, 2> m_teams;
@@ -86,7 +81,7 @@ std::optional<Arrangement> TeamBuilder::buildGame(int game, const std::vector<in
     a.firstPlayer = playingA.empty() ? 0 : playingA.front();
     b.firstPlayer = playingB.empty() ? 0 : playingB.front();
 
-    std::vector<Attempt> attempts;
+    std::vector<ScoredAttempt> attempts;
     for (int attempt = 1; attempt <= TeamGenerator::kAttemptsPerGame; ++attempt) {
         if (!runPass(a) || !runPass(b)) {
             break;
@@ -104,20 +99,12 @@ std::optional<Arrangement> TeamBuilder::buildGame(int game, const std::vector<in
         team.marks.releaseAll(PartnerMark::EarlierAttempt);
     }
 
-    // The lowest score wins; ties go to the earlier attempt.
-    const Attempt* chosen = nullptr;
-    int best = 999;
-    for (const Attempt& attempt : attempts) {
-        if (attempt.score < best) {
-            best = attempt.score;
-            chosen = &attempt;
-        }
-    }
-    if (chosen == nullptr || chosen->ids.empty()) {
+    const ScoredAttempt* chosen = lowestScore(attempts);
+    if (chosen == nullptr || chosen->slots.empty()) {
         return std::nullopt;
     }
-    m_history.addGame(chosen->ids);
-    Arrangement slots = chosen->ids;
+    m_history.addGame(chosen->slots);
+    Arrangement slots = chosen->slots;
     for (std::size_t s = 0; s < slots.size(); s += 2) {
         Pair& pairB = slots[s + 1];
         pairB = {pairB.first - kTeamBIdOffset, pairB.second - kTeamBIdOffset};
@@ -129,7 +116,7 @@ std::optional<Arrangement> TeamBuilder::buildGame(int game, const std::vector<in
 
 // The B pairs are rotated over the courts; the lowest repeat sum, then the lowest worst
 // repeat, then fewest meetings of the previous game wins.
-Attempt TeamBuilder::score(int game, const Arrangement& ids) const
+ScoredAttempt TeamBuilder::score(int game, const Arrangement& ids) const
 {
     const std::vector<RecordedArrangement> recorded = recordSideBRotations(
         ids, [this](const Arrangement& candidate) { return m_history.repeats(candidate); });
@@ -144,15 +131,9 @@ Attempt TeamBuilder::score(int game, const Arrangement& ids) const
 
 RunParameters TeamGenerator::parameters(int teamA, int teamB, int courts, int games)
 {
-    RunParameters params;
+    RunParameters params = pairedParameters(teamA + teamB, courts, games);
     params.teamA = teamA;
     params.teamB = teamB;
-    params.participants = teamA + teamB;
-    params.courts = courts;
-    params.pairSize = 2;
-    params.games = games;
-    params.onCourt = 2 * courts * params.pairSize;
-    params.resting = params.participants - params.onCourt;
     return params;
 }
 
