@@ -4,6 +4,8 @@
 #include "app/StartupRoutine.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
+#include "registers/ui/StoreCall.h"
+#include "store/Database.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,6 +28,21 @@ MainMenu::MainMenu(const CalendarDate& today, QWidget* parent) : QWidget(parent)
 {
     StartupRoutine::run(today);
     build();
+}
+
+MainMenu::MainMenu(const DatabaseLocation& database, QWidget* parent) : MainMenu(parent)
+{
+    prepareDatabase(database);
+}
+
+void MainMenu::prepareDatabase(const DatabaseLocation& database)
+{
+    ui::runOnStore(this, windowTitle(), [&] {
+        // Opening a read-only file succeeds; tell the user now rather than at the first save.
+        if (Database::openOrCreate(database).readOnly()) {
+            throw StoreError::readOnly();
+        }
+    });
 }
 
 void MainMenu::build()

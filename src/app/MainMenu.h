@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/StartupValues.h"
+#include "store/DatabaseLocation.h"
 
 #include <QMap>
 #include <QPointer>
@@ -25,9 +26,16 @@ public:
     explicit MainMenu(QWidget* parent = nullptr);
     // Runs the start-up routine for `today` instead.
     explicit MainMenu(const CalendarDate& today, QWidget* parent = nullptr);
+    // Runs the start-up routine for the computer's date, then opens the club database at
+    // `database`, creating it on first start. A file that cannot be used (another program's,
+    // locked, read-only, or not creatable) is reported in a warning box titled "ゾルカ" and left
+    // as it is; the menu opens all the same, since the match tables need no database. The program
+    // passes DatabaseLocation::startFolder().
+    explicit MainMenu(const DatabaseLocation& database, QWidget* parent = nullptr);
 
 private:
     void build();
+    void prepareDatabase(const DatabaseLocation& database);
     void open(const MenuEntry& entry);
 
     QMap<QString, QPointer<QWidget>> m_screens; // by button name

@@ -1,6 +1,12 @@
 #include "app/MenuEntries.h"
 
 #include "matchtable/ui/DoublesScreen.h"
+#include "matchtable/ui/FixedPairScreen.h"
+#include "matchtable/ui/MixedScreen.h"
+#include "matchtable/ui/TeamScreen.h"
+#include "registers/ui/ExpenseItemScreen.h"
+#include "registers/ui/MasterSettingsScreen.h"
+#include "registers/ui/MemberScreen.h"
 
 namespace zoruka {
 
@@ -18,17 +24,27 @@ const std::vector<MenuEntry>& menuEntries()
     using enum MenuPage;
     static const std::vector<MenuEntry> entries{
         {QStringLiteral("Bゾルカ"), QStringLiteral("ゾルカ"), MatchTables, screen<DoublesScreen>()},
-        {QStringLiteral("BMixゾルカ"), QStringLiteral("Mixダブルスゾルカ"), MatchTables, {}},
-        {QStringLiteral("B団体戦"), QStringLiteral("A,B団体戦ゾルカ"), MatchTables, {}},
-        {QStringLiteral("B固定対抗戦"), QStringLiteral("A,Bペア固定ゾルカ"), MatchTables, {}},
+        {QStringLiteral("BMixゾルカ"), QStringLiteral("Mixダブルスゾルカ"), MatchTables,
+         screen<MixedScreen>()},
+        {QStringLiteral("B団体戦"), QStringLiteral("A,B団体戦ゾルカ"), MatchTables,
+         screen<TeamScreen>()},
+        {QStringLiteral("B固定対抗戦"), QStringLiteral("A,Bペア固定ゾルカ"), MatchTables,
+         screen<FixedPairScreen>()},
+        // The random screens, which the menu would otherwise leave unreachable.
+        {QStringLiteral("BゾルカRandom"), QStringLiteral("ゾルカRandom"), MatchTables,
+         [] { return new DoublesScreen(PairingMode::Random); }},
+        {QStringLiteral("BMixゾルカRandom"), QStringLiteral("MixダブルスゾルカRandom"), MatchTables,
+         [] { return new MixedScreen(PairingMode::Random); }},
         {QStringLiteral("B会費チェック"), QStringLiteral("会費チェックリスト"), Accounts, {}},
         {QStringLiteral("B練習日程"), QStringLiteral("練習日程"), Accounts, {}},
         {QStringLiteral("B月次報告書"), QStringLiteral("月次収支報告書"), Accounts, {}},
         {QStringLiteral("B月末処理"), QStringLiteral("月末〆処理"), Accounts, {}},
         {QStringLiteral("B出納記録"), QStringLiteral("出納記録"), Accounts, {}},
-        {QStringLiteral("B会員登録"), QStringLiteral("会員登録"), Accounts, {}},
-        {QStringLiteral("Bマスター情報"), QStringLiteral("マスター情報登録"), Accounts, {}},
-        {QStringLiteral("B費目登録"), QStringLiteral("費目登録"), Accounts, {}},
+        {QStringLiteral("B会員登録"), QStringLiteral("会員登録"), Accounts, screen<MemberScreen>()},
+        {QStringLiteral("Bマスター情報"), QStringLiteral("マスター情報登録"), Accounts,
+         screen<MasterSettingsScreen>()},
+        {QStringLiteral("B費目登録"), QStringLiteral("費目登録"), Accounts,
+         screen<ExpenseItemScreen>()},
     };
     return entries;
 }

@@ -5,6 +5,8 @@
 
 int main(int argc, char* argv[])
 {
+    // The database stays in the folder the program started in, wherever file choosers move later.
+    const zoruka::DatabaseLocation& database = zoruka::DatabaseLocation::startFolder();
     QApplication app(argc, argv);
     zoruka::ui::fonts::installSubstitutes();
     if (const QString family = zoruka::ui::fonts::japaneseFamily(); !family.isEmpty()) {
@@ -13,7 +15,7 @@ int main(int argc, char* argv[])
         QApplication::setFont(font);
     }
 
-    zoruka::MainMenu menu;
+    zoruka::MainMenu menu(database);
     menu.show();
     return QApplication::exec();
 }
