@@ -6,9 +6,12 @@
 #include "output/PrintOperationsJson.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <map>
 #include <optional>
 #include <ostream>
+#include <random>
 #include <variant>
 
 namespace zoruka {
@@ -48,6 +51,10 @@ constexpr const char* kUsageTail =
   --csv FILE         writes the table as the CSV export screen does
   --encoding sjis    the CSV file in Shift_JIS (CP932), the default
   --encoding utf8    the CSV file in UTF-8 with a byte-order mark
+  --random           doubles and mixed only: the players of each game are placed on the courts
+                     by chance (the random screens' tables); rests as without --random
+  --seed S           with --random: the seed (0 to 4294967295), so that the table can be
+                     built again; without it a fresh seed is taken
   --help             this text
 
 With --pdf, --print-ops or --csv the table goes to standard output only when --format is given.
@@ -75,13 +82,18 @@ struct Options {
     std::string error;
 };
 
-// "--name value" and "--name=value"; `known` lists the names that take a value.
+// "--name value" and "--name=value"; `known` lists the names that take a value, `flags` those
+// that stand alone (their value is empty).
 Options parseOptions(const std::vector<std::string>& args, std::size_t first,
-                     const std::vector<std::string>& known)
+                     const std::vector<std::string>& known, const std::vector<std::string>& flags)
 {
     Options options;
     for (std::size_t i = first; i < args.size(); ++i) {
         std::string name = args[i];
+        if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
+            options.values[name] = "";
+            continue;
+        }
         std::optional<std::string> value;
         if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
             value = name.substr(eq + 1);
@@ -170,14 +182,40 @@ std::optional<std::string> writeFiles(const TableKind& kind, const MatchTable& t
     return std::nullopt;
 }
 
+// With --random, the seed of the random table: --seed's, or a fresh one; without, nothing.
+std::variant<std::optional<std::uint32_t>, std::string> randomSeed(const TableKind& kind,
+                                                                   const Options& options)
+{
+    const auto seedText = optionalValue(options, "--seed");
+    if (!options.values.count("--random")) {
+        if (seedText) {
+            return std::string("--seed applies to --random only");
+        }
+        return std::nullopt;
+    }
+    if (!kind.buildRandom) {
+        return kind.name + " tables have no random variant";
+    }
+    if (!seedText) {
+        return std::optional<std::uint32_t>(std::random_device{}());
+    }
+    if (seedText->empty() || seedText->size() > 10 ||
+        seedText->find_first_not_of("0123456789") != std::string::npos ||
+        std::stoull(*seedText) > std::numeric_limits<std::uint32_t>::max()) {
+        return "--seed takes a whole number from 0 to 4294967295: " + *seedText;
+    }
+    return std::optional<std::uint32_t>(static_cast<std::uint32_t>(std::stoull(*seedText)));
+}
+
 int runKind(const TableKind& kind, const std::vector<std::string>& args, std::ostream& out,
             std::ostream& err, const PdfWriter& writePdf)
 {
     std::vector<std::string> known = kind.countOptions;
-    known.insert(known.end(), {"--format", "--pdf", "--print-ops", "--csv", "--encoding"});
-    const Options options = parseOptions(args, 1, known);
+    known.insert(known.end(),
+                 {"--format", "--pdf", "--print-ops", "--csv", "--encoding", "--seed"});
+    const Options options = parseOptions(args, 1, known, {"--random"});
     if (!options.error.empty()) {
-        err << options.error << "\n" << usage();
+        err << options.error << " (zoruka-cli --help shows the usage)\n";
         return kRefused;
     }
     const auto read = readOutputs(options);
@@ -198,11 +236,17 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         err << "PDF output is not available here\n";
         return kRefused;
     }
+    const auto seed = randomSeed(kind, options);
+    if (const auto* message = std::get_if<std::string>(&seed)) {
+        err << *message << "\n";
+        return kRefused;
+    }
     std::vector<std::string> counts;
     for (const std::string& option : kind.countOptions) {
         counts.push_back(valueOf(options, option));
     }
-    const auto built = kind.build(counts);
+    const auto randomOnes = std::get<std::optional<std::uint32_t>>(seed);
+    const auto built = randomOnes ? kind.buildRandom(counts, *randomOnes) : kind.build(counts);
     if (const auto* message = std::get_if<std::string>(&built)) {
         err << *message << "\n";
         return kRefused;
@@ -252,7 +296,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return runKind(kind, args, out, err, writePdf);
         }
     }
-    err << "unknown table kind: " << args[0] << "\n" << usage();
+    err << "unknown table kind: " << args[0] << " (zoruka-cli --help shows the usage)\n";
     return kRefused;
 }
 

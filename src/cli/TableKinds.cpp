@@ -8,12 +8,17 @@
 #include "matchtable/MixedGenerator.h"
 #include "matchtable/MixedGrid.h"
 #include "matchtable/MixedSetup.h"
+#include "matchtable/RandomTables.h"
 #include "matchtable/TeamGenerator.h"
 #include "matchtable/TeamGrid.h"
 #include "matchtable/TeamSetup.h"
 #include "output/DoublesCsv.h"
 #include "output/DoublesPrint.h"
+#include "output/FixedPairPrint.h"
+#include "output/MixedCsv.h"
+#include "output/MixedPrint.h"
 #include "output/TableJson.h"
+#include "output/TeamPrint.h"
 
 namespace zoruka {
 
@@ -44,6 +49,11 @@ std::vector<TableKind> makeKinds()
             return DoublesGenerator::generate(p.participants, p.courts, p.games);
         });
     };
+    doubles.buildRandom = [](const std::vector<std::string>& c, std::uint32_t seed) {
+        return buildWith(doubles_setup::check(c[0], c[1], c[2]), [seed](const RunParameters& p) {
+            return randomDoubles(p.participants, p.courts, p.games, seed);
+        });
+    };
     doubles.json = doublesTableJson;
     doubles.grid = doublesGrid;
     doubles.print = printDoubles;
@@ -60,8 +70,16 @@ std::vector<TableKind> makeKinds()
             return MixedGenerator::generate(p.men, p.women, p.courts, p.games);
         });
     };
+    mixed.buildRandom = [](const std::vector<std::string>& c, std::uint32_t seed) {
+        return buildWith(mixed_setup::check(c[0], c[1], c[2], c[3]),
+                         [seed](const RunParameters& p) {
+                             return randomMixed(p.men, p.women, p.courts, p.games, seed);
+                         });
+    };
     mixed.json = mixedTableJson;
     mixed.grid = mixedGrid;
+    mixed.print = printMixed;
+    mixed.csv = writeMixedCsv;
     kinds.push_back(mixed);
 
     TableKind team;
@@ -76,6 +94,7 @@ std::vector<TableKind> makeKinds()
     };
     team.json = teamTableJson;
     team.grid = teamGrid;
+    team.print = printTeam;
     kinds.push_back(team);
 
     TableKind fixed;
@@ -91,6 +110,7 @@ std::vector<TableKind> makeKinds()
     };
     fixed.json = fixedPairTableJson;
     fixed.grid = fixedPairGrid;
+    fixed.print = printFixedPairs;
     kinds.push_back(fixed);
 
     return kinds;

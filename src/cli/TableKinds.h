@@ -5,6 +5,7 @@
 #include "output/PrintResult.h"
 #include "output/TextEncoding.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,6 +23,10 @@ struct TableKind {
     // The table built from the typed counts, or the screen's message refusing them.
     std::function<std::variant<MatchTable, std::string>(const std::vector<std::string>& counts)>
         build;
+    // Empty: the kind has no random variant. Otherwise as `build`, placing players by chance.
+    std::function<std::variant<MatchTable, std::string>(const std::vector<std::string>& counts,
+                                                        std::uint32_t seed)>
+        buildRandom;
     std::function<std::string(const MatchTable&)> json;
     std::function<MatchGrid(const MatchTable&)> grid;
     std::function<PrintResult(const MatchTable&)> print; // empty: the kind has no print layout

@@ -5,8 +5,17 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zoruka {
+
+// The doubles export screen's message-box title and its message once the file is written.
+namespace doubles_csv {
+
+inline constexpr std::string_view kTitle = "ゾルカ出力";
+inline constexpr std::string_view kDone = "ゾルカ抜出処理は終了しました";
+
+} // namespace doubles_csv
 
 // The doubles table as the CSV export writes it (UTF-8, lines ended by CR LF, every field
 // quoted): before games 1, 11, 21, ... a size line (" 9 名", "（  2 面 )"), after the first one

@@ -3,6 +3,7 @@
 #include "output/PrintDocument.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zoruka {
@@ -19,6 +20,12 @@ struct PrintResult {
     std::string message;                  // shown to the user when not empty
 
     bool refused() const { return code == kRefused; }
+
+    // Nothing printed; `message` is shown under `title`.
+    static PrintResult refusal(std::string_view title, std::string_view message)
+    {
+        return {kRefused, {}, std::string(title), std::string(message)};
+    }
 };
 
 } // namespace zoruka

@@ -72,3 +72,44 @@ TEST(CommandLine, EqualsFormOfOptionsIsAccepted)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CommandLine, RandomTablesAreReproducibleBySeedAndKeepTheRests)
+{
+    const std::vector<std::string> args{"doubles", "--participants", "9", "--courts",
+                                        "2",       "--games",        "5", "--random"};
+    auto seeded = args;
+    seeded.insert(seeded.end(), {"--seed", "77"});
+    const CliRun first = run(seeded);
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_EQ(run(seeded).out, first.out);
+    // Same rotation as the deterministic table: game 1 rests 9, game 5 rests 5.
+    EXPECT_NE(first.out.find("\"game\":1,"), std::string::npos);
+    EXPECT_NE(first.out.find("\"rests\":[9]}"), std::string::npos);
+    EXPECT_NE(first.out.find("\"rests\":[5]}]}"), std::string::npos);
+
+    const CliRun mixed = run({"mixed", "--men", "4", "--women", "4", "--courts", "1", "--games",
+                              "1", "--random", "--seed", "1"});
+    EXPECT_EQ(mixed.out, "{\"kind\":\"mixed\",\"params\":{\"men\":4,\"women\":4,\"courts\":1,"
+                         "\"games\":1},\"games\":[{\"game\":1,\"slots\":[[1,1],[2,2]],"
+                         "\"rests_men\":[3,4],\"rests_women\":[3,4]}]}\n");
+}
+
+TEST(CommandLine, RandomIsRefusedWhereItDoesNotApply)
+{
+    EXPECT_EQ(run({"team", "--a-size", "4", "--b-size", "4", "--courts", "1", "--games", "1",
+                   "--random"})
+                  .exitCode,
+              2);
+    EXPECT_EQ(run({"doubles", "--participants", "4", "--courts", "1", "--games", "1", "--seed",
+                   "3"})
+                  .exitCode,
+              2);
+    EXPECT_EQ(run({"doubles", "--participants", "4", "--courts", "1", "--games", "1", "--random",
+                   "--seed", "4294967296"})
+                  .exitCode,
+              2);
+}
+
+} // namespace

@@ -1,51 +1,21 @@
 #include "output/DoublesPrint.h"
 #include "matchtable/DoublesGenerator.h"
+#include "output/PrintInspection.h"
 #include "output/PrintOperationsJson.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <tuple>
 
 namespace {
 
 using namespace zoruka;
+using namespace zoruka::test;
 
 MatchTable doubles(int participants, int courts, int games)
 {
     return DoublesGenerator::generate(participants, courts, games);
-}
-
-template <typename Op> std::vector<Op> opsOf(const PrintDocument& document)
-{
-    std::vector<Op> found;
-    for (const PrintPage& page : document.pages) {
-        for (const PrintOperation& operation : page.operations) {
-            if (const auto* op = std::get_if<Op>(&operation)) {
-                found.push_back(*op);
-            }
-        }
-    }
-    return found;
-}
-
-// Top-left corners of the block outlines, in drawing order.
-std::vector<std::pair<double, double>> blockCorners(const PrintDocument& document)
-{
-    std::vector<std::pair<double, double>> corners;
-    for (const PrintBox& box : opsOf<PrintBox>(document)) {
-        corners.emplace_back(box.x1, box.y1);
-    }
-    return corners;
-}
-
-std::optional<PrintText> findText(const PrintDocument& document, const std::string& text)
-{
-    const std::vector<PrintText> texts = opsOf<PrintText>(document);
-    const auto found = std::find_if(texts.begin(), texts.end(),
-                                    [&](const PrintText& t) { return t.text == text; });
-    return found == texts.end() ? std::nullopt : std::optional(*found);
 }
 
 TEST(DoublesPrint, FirstBlockIsDrawnExactlyAsLaidOut)

@@ -1,15 +1,23 @@
 #include "matchtable/ui/DoublesScreen.h"
 #include "common/ui/MessageBox.h"
 #include "matchtable/MatchGrid.h"
+#include "output/DoublesCsv.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 using namespace zoruka;
@@ -22,6 +30,8 @@ const QColor kBlack(0, 0, 0);
 const QColor kYellow(255, 255, 0);
 
 const QString kTitle = QStringLiteral("練習ゾルカ");
+const QString kOutputTitle = QStringLiteral("ゾルカ出力");
+const QString kPrinted = QStringLiteral("ゾルカは出力されました");
 
 } // namespace
 
@@ -29,6 +39,9 @@ class DoublesScreenTest : public QObject {
     Q_OBJECT
 
 private:
+    // The folder the program "started" in: the current directory before anything asked for it.
+    QTemporaryDir m_start;
+    QString m_startedIn;
     std::unique_ptr<DoublesScreen> m_screen;
     std::unique_ptr<MessageBox::Script> m_boxes;
 
@@ -53,6 +66,40 @@ private:
     }
 
     void pressSet() { QTest::mouseClick(button(QStringLiteral("B設定")), Qt::LeftButton); }
+    void pressPrint() { QTest::mouseClick(button(QStringLiteral("B印刷")), Qt::LeftButton); }
+
+    // Presses "CSV出力" and hands the modal screen it opens to `act`, then closes it. Returns
+    // whether a screen opened.
+    bool exportCsv(const std::function<void(QDialog*)>& act = {})
+    {
+        bool opened = false;
+        QTimer::singleShot(0, m_screen.get(), [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                opened = true;
+                if (act) {
+                    act(dialog);
+                }
+                dialog->reject();
+            }
+        });
+        QTest::mouseClick(button(QStringLiteral("Ccsv出力")), Qt::LeftButton);
+        // Without a modal screen the check runs only now.
+        QCoreApplication::processEvents();
+        return opened;
+    }
+
+    QStringList printedFiles() const
+    {
+        return QDir(QDir(m_startedIn).filePath(QStringLiteral("印刷"))).entryList(QDir::Files);
+    }
+
+    void expectOneWarning(const QString& title, const QString& text)
+    {
+        QCOMPARE(m_boxes->shown().size(), 1);
+        QCOMPARE(m_boxes->shown().first().icon, MessageBox::Icon::Warning);
+        QCOMPARE(m_boxes->shown().first().title, title);
+        QCOMPARE(m_boxes->shown().first().text, text);
+    }
 
     static QColor textColour(QComboBox* field)
     {
@@ -83,6 +130,13 @@ private:
     int pixels(int twips) const { return twipsToPixels(twips, grid()->logicalDpiX()); }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_start.isValid());
+        QVERIFY(QDir::setCurrent(m_start.path()));
+        m_startedIn = QDir::currentPath();
+    }
+
     void init()
     {
         m_boxes = std::make_unique<MessageBox::Script>();
@@ -120,9 +174,8 @@ private slots:
         QCOMPARE(button(QStringLiteral("B印刷"))->text(), QStringLiteral("印刷"));
         QCOMPARE(button(QStringLiteral("Ccsv出力"))->text(), QStringLiteral("CSV出力"));
         QCOMPARE(button(QStringLiteral("終了"))->text(), QStringLiteral("終了"));
-        // Printing and CSV export arrive with the output issue.
-        QVERIFY(!button(QStringLiteral("B印刷"))->isEnabled());
-        QVERIFY(!button(QStringLiteral("Ccsv出力"))->isEnabled());
+        QVERIFY(button(QStringLiteral("B印刷"))->isEnabled());
+        QVERIFY(button(QStringLiteral("Ccsv出力"))->isEnabled());
         QCOMPARE(grid()->rowCount(), 0);
         QVERIFY(!m_screen->table());
     }
@@ -262,6 +315,31 @@ private slots:
         }
     }
 
+    // The random screen places players by chance but rotates rests like the main screen, and
+    // every game is complete.
+    void theRandomScreenKeepsTheRestsOfTheMainScreen()
+    {
+        m_screen = std::make_unique<DoublesScreen>(PairingMode::Random);
+        QCOMPARE(m_screen->objectName(), QStringLiteral("SBゾルカv4"));
+        enter(QStringLiteral("9"), QStringLiteral("2"), QStringLiteral("3"));
+        pressSet();
+
+        QVERIFY(m_boxes->shown().isEmpty());
+        const QStringList rows = gridText();
+        QCOMPARE(rows.size(), 5);
+        for (int game = 1; game <= 3; ++game) {
+            const QStringList cells = rows[game + 1].split(QLatin1Char('|'));
+            QCOMPARE(cells.last(), QString::number(10 - game));
+            QStringList players;
+            for (int side = 1; side <= 4; ++side) {
+                players += cells[side].split(QLatin1Char('-'));
+            }
+            players.sort();
+            QCOMPARE(players.removeDuplicates(), 0);
+            QCOMPARE(players.size(), 8);
+        }
+    }
+
     void theGridLooksLikeTheSystemsGrid()
     {
         enter(QStringLiteral("9"), QStringLiteral("2"), QStringLiteral("3"));
@@ -384,6 +462,99 @@ private slots:
         QCOMPARE(pairSize->currentText(), QStringLiteral("2"));
         QVERIFY(!pairSize->isEnabled());
         QCOMPARE(m_screen->table()->params.pairSize, 2);
+    }
+
+    void printingWithoutAPrinterWritesAPdfInTheStartFolder()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull()) {
+            QSKIP("this machine has a printer");
+        }
+        enter(QStringLiteral("9"), QStringLiteral("2"), QStringLiteral("3"));
+        pressSet();
+        const QStringList before = printedFiles();
+        pressPrint();
+
+        QStringList added = printedFiles();
+        for (const QString& old : before) {
+            added.removeAll(old);
+        }
+        QCOMPARE(added.size(), 1);
+        const QString pdf = QDir(m_startedIn).filePath(QStringLiteral("印刷/") + added.first());
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+
+        QCOMPARE(m_boxes->shown().size(), 2);
+        QCOMPARE(m_boxes->shown()[0].icon, MessageBox::Icon::Information);
+        QCOMPARE(m_boxes->shown()[0].title, kTitle);
+        QCOMPARE(m_boxes->shown()[0].text,
+                 QStringLiteral("プリンタがないため、PDFファイルに出力しました。\n") + pdf);
+        QCOMPARE(m_boxes->shown()[1].icon, MessageBox::Icon::Warning);
+        QCOMPARE(m_boxes->shown()[1].title, kTitle);
+        QCOMPARE(m_boxes->shown()[1].text, kPrinted);
+    }
+
+    // A refusal comes under the print layout's title, nothing is printed and no completion
+    // message follows.
+    void printingIsRefusedForNineCourtsAndBeforeAnyTable()
+    {
+        const QStringList before = printedFiles();
+        pressPrint();
+        expectOneWarning(kOutputTitle,
+                         QStringLiteral("印刷するゾルカがありません。先に設定を押してください"));
+
+        enter(QStringLiteral("36"), QStringLiteral("9"), QStringLiteral("1"));
+        pressSet();
+        QVERIFY(m_screen->table());
+        m_boxes->clear();
+        pressPrint();
+        expectOneWarning(
+            kOutputTitle,
+            QStringLiteral("出力可能限度を超えています、CSVファイルに出力し編集してください"));
+        QCOMPARE(printedFiles(), before);
+    }
+
+    void csvExportOpensTheDoublesExportScreenOnTheTable()
+    {
+        enter(QStringLiteral("9"), QStringLiteral("2"), QStringLiteral("3"));
+        pressSet();
+        const QString path = QDir(m_startedIn).filePath(QStringLiteral("doubles.csv"));
+        QString name;
+        QString caption;
+        const bool opened = exportCsv([&](QDialog* dialog) {
+            name = dialog->objectName();
+            caption = dialog->windowTitle();
+            dialog->findChild<QLineEdit*>(QStringLiteral("出力データ"))->setText(path);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("B実行")),
+                              Qt::LeftButton);
+        });
+
+        QVERIFY(opened);
+        QCOMPARE(name, QStringLiteral("SB対戦CSV出力"));
+        QCOMPARE(caption, QStringLiteral("対戦CSV出力"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(),
+                 encodeText(doublesCsv(*m_screen->table()), TextEncoding::ShiftJis));
+        QCOMPARE(m_boxes->shown().size(), 1);
+        QCOMPARE(m_boxes->shown().first().icon, MessageBox::Icon::Information);
+        QCOMPARE(m_boxes->shown().first().title, kOutputTitle);
+        QCOMPARE(m_boxes->shown().first().text, QStringLiteral("ゾルカ抜出処理は終了しました"));
+    }
+
+    // With no game built there is nothing to export: a message, and no export screen.
+    void csvExportIsRefusedWithoutABuiltGame()
+    {
+        const QString nothing =
+            QStringLiteral("出力するゾルカがありません。先に設定を押してください");
+        QVERIFY(!exportCsv());
+        expectOneWarning(kOutputTitle, nothing);
+
+        enter(QStringLiteral("9"), QStringLiteral("0"), QStringLiteral("3"));
+        pressSet();
+        m_boxes->clear();
+        QVERIFY(!exportCsv());
+        expectOneWarning(kOutputTitle, nothing);
     }
 
     void quitClosesTheScreen()

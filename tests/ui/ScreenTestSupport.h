@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QList>
 #include <QPointer>
+#include <QStringList>
+#include <QTableWidget>
 #include <QWidget>
 
 namespace zoruka::test {
@@ -33,6 +38,34 @@ inline void deleteTopLevelWindows()
     for (const QPointer<QWidget>& window : windows) {
         delete window.data();
     }
+}
+
+// A grid as the user reads it: one line per row, cells separated by "|".
+inline QStringList gridText(const QTableWidget* grid)
+{
+    QStringList lines;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            const QTableWidgetItem* item = grid->item(row, column);
+            cells << (item ? item->text() : QString());
+        }
+        lines << cells.join(QLatin1Char('|'));
+    }
+    return lines;
+}
+
+// The colour a field check gave a combo box's text.
+inline QColor textColour(const QComboBox* field)
+{
+    return field->lineEdit()->palette().color(QPalette::Active, QPalette::Text);
+}
+
+// Focus leaves `field` for `reason`, as when the user tabs or clicks elsewhere.
+inline void leave(QWidget* field, Qt::FocusReason reason = Qt::TabFocusReason)
+{
+    QFocusEvent event(QEvent::FocusOut, reason);
+    QApplication::sendEvent(field, &event);
 }
 
 } // namespace zoruka::test

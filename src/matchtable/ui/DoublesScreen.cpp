@@ -4,11 +4,17 @@
 #include "common/ui/FieldCheck.h"
 #include "common/ui/MatchGridView.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/PrintFlow.h"
 #include "common/ui/QtText.h"
 #include "common/ui/Widgets.h"
 #include "matchtable/DoublesGenerator.h"
 #include "matchtable/DoublesGrid.h"
 #include "matchtable/DoublesSetup.h"
+#include "matchtable/RandomTables.h"
+#include "output/DoublesCsv.h"
+#include "output/DoublesPrint.h"
+#include "output/TableCsv.h"
+#include "output/ui/CsvExportScreen.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,13 +24,18 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <random>
+
 namespace zoruka {
 
-DoublesScreen::DoublesScreen(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_messageTitle(ui::toQString(doubles_setup::kTitle))
+DoublesScreen::DoublesScreen(PairingMode mode, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_mode(mode),
+      m_messageTitle(ui::toQString(doubles_setup::kTitle))
 {
-    setObjectName(QStringLiteral("SBゾルカv3"));
-    setWindowTitle(QStringLiteral("ダブルス・ゾルカ作成"));
+    const bool random = mode == PairingMode::Random;
+    setObjectName(random ? QStringLiteral("SBゾルカv4") : QStringLiteral("SBゾルカv3"));
+    setWindowTitle(random ? QStringLiteral("ダブルス・ゾルカ作成Random")
+                          : QStringLiteral("ダブルス・ゾルカ作成"));
 
     using namespace doubles_setup;
     m_counts[Participants] = ui::makeCombo(this, QStringLiteral("C参加人数"));
@@ -47,9 +58,6 @@ DoublesScreen::DoublesScreen(QWidget* parent)
     auto* print = ui::makeButton(this, QStringLiteral("B印刷"), QStringLiteral("印刷"));
     auto* csv = ui::makeButton(this, QStringLiteral("Ccsv出力"), QStringLiteral("CSV出力"));
     auto* quit = ui::makeButton(this, QStringLiteral("終了"), QStringLiteral("終了"));
-    // Printing and CSV export arrive with the output screens.
-    print->setEnabled(false);
-    csv->setEnabled(false);
     m_grid = ui::makeGrid(this, QStringLiteral("Gゾルカ"));
 
     auto* inputs = new QGridLayout;
@@ -79,6 +87,8 @@ DoublesScreen::DoublesScreen(QWidget* parent)
     resize(860, 560);
 
     connect(set, &QPushButton::clicked, this, &DoublesScreen::build);
+    connect(print, &QPushButton::clicked, this, &DoublesScreen::print);
+    connect(csv, &QPushButton::clicked, this, &DoublesScreen::exportCsv);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -103,9 +113,36 @@ void DoublesScreen::build()
     const RunParameters& params = *result.params;
     {
         ui::BusyCursor busy;
-        m_table = DoublesGenerator::generate(params.participants, params.courts, params.games);
+        m_table =
+            m_mode == PairingMode::Random
+                ? randomDoubles(params.participants, params.courts, params.games,
+                                std::random_device{}())
+                : DoublesGenerator::generate(params.participants, params.courts, params.games);
     }
     ui::showMatchGrid(m_grid, doublesGrid(*m_table));
+}
+
+void DoublesScreen::print()
+{
+    // Before the first build the layout refuses an empty table with its own message.
+    ui::printTable(this, printDoubles(m_table ? *m_table : MatchTable{}), m_messageTitle,
+                   ui::toQString(doubles_setup::kPrinted));
+}
+
+void DoublesScreen::exportCsv()
+{
+    const QString title = ui::toQString(doubles_csv::kTitle);
+    // An empty file reported as written would only mislead; the user builds a table first.
+    if (!m_table || m_table->builtGames() == 0) {
+        ui::MessageBox::warning(this, title, ui::toQString(table_csv::kNothingToExport));
+        return;
+    }
+    CsvExportSpec kind{QStringLiteral("SB対戦CSV出力"), QStringLiteral("対戦CSV出力"), title,
+                       ui::toQString(doubles_csv::kDone),
+                       [table = *m_table](const std::string& path, TextEncoding encoding) {
+                           return writeDoublesCsv(table, path, encoding);
+                       }};
+    CsvExportScreen(std::move(kind), this).exec();
 }
 
 } // namespace zoruka
