@@ -4,7 +4,7 @@
 #include "app/StartupRoutine.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
-#include "registers/ui/StoreCall.h"
+#include "common/ui/StoreCall.h"
 #include "store/Database.h"
 
 #include <QGridLayout>

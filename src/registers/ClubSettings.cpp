@@ -1,7 +1,7 @@
 #include "registers/ClubSettings.h"
 
 #include "common/NumberFormat.h"
-#include "registers/TypedNumber.h"
+#include "common/TypedNumber.h"
 #include "store/Database.h"
 #include "store/Transaction.h"
 

@@ -1,7 +1,7 @@
 #include "registers/MemberRegister.h"
 
 #include "registers/RowScan.h"
-#include "registers/TypedNumber.h"
+#include "common/TypedNumber.h"
 #include "store/Database.h"
 #include "store/Transaction.h"
 

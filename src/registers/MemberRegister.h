@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registers/CheckReport.h"
+#include "common/CheckReport.h"
 #include "registers/Member.h"
 #include "store/DatabaseLocation.h"
 

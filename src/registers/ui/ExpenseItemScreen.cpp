@@ -6,8 +6,8 @@
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
 #include "registers/ExpenseItemGrid.h"
-#include "registers/ui/FormWidgets.h"
-#include "registers/ui/StoreCall.h"
+#include "common/ui/FormWidgets.h"
+#include "common/ui/StoreCall.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "registers/ExpenseItemRegister.h"
-#include "registers/ui/ListGridView.h"
+#include "common/ui/ListGridView.h"
 #include "store/DatabaseLocation.h"
 
 #include <QWidget>

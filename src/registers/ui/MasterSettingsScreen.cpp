@@ -5,8 +5,8 @@
 #include "common/ui/QtText.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
-#include "registers/ui/FormWidgets.h"
-#include "registers/ui/StoreCall.h"
+#include "common/ui/FormWidgets.h"
+#include "common/ui/StoreCall.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

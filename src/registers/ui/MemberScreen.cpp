@@ -6,8 +6,8 @@
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
 #include "registers/MemberGrid.h"
-#include "registers/ui/FormWidgets.h"
-#include "registers/ui/StoreCall.h"
+#include "common/ui/FormWidgets.h"
+#include "common/ui/StoreCall.h"
 
 #include <QComboBox>
 #include <QGridLayout>

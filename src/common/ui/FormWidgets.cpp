@@ -1,4 +1,4 @@
-#include "registers/ui/FormWidgets.h"
+#include "common/ui/FormWidgets.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "registers/ui/ListGridView.h"
+#include "common/ui/ListGridView.h"
 
 #include "common/ui/MatchGridView.h"
 #include "common/ui/Palette.h"

@@ -1,4 +1,4 @@
-#include "registers/TypedNumber.h"
+#include "common/TypedNumber.h"
 
 #include <gtest/gtest.h>
 
