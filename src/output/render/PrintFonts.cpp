@@ -1,5 +1,7 @@
 #include "output/render/PrintFonts.h"
 
+#include <QFontDatabase>
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -8,18 +10,27 @@ namespace zoruka {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kSystemFonts = {"HG丸ゴシックM - PRO", "ＭＳＰ ゴシック",
-                                                          "ＭＳ Ｐゴシック", "ＭＳ ゴシック"};
+constexpr std::array<std::string_view, 3> kProportional = {"HG丸ゴシックM - PRO", "ＭＳＰ ゴシック",
+                                                           "ＭＳ Ｐゴシック"};
+constexpr std::string_view kFixedPitch = "ＭＳ ゴシック";
 
-constexpr const char* kInstalledGothic = "IPAexGothic";
+QString installed(const QString& wanted)
+{
+    return QFontDatabase::hasFamily(wanted) ? wanted : QStringLiteral("IPAexGothic");
+}
 
 } // namespace
 
 QFont printFont(const std::string& name, double points)
 {
-    const bool isSystemFont =
-        std::find(kSystemFonts.begin(), kSystemFonts.end(), name) != kSystemFonts.end();
-    QFont font(isSystemFont ? QString::fromLatin1(kInstalledGothic) : QString::fromStdString(name));
+    QString family = QString::fromStdString(name);
+    if (name == kFixedPitch) {
+        family = installed(QStringLiteral("IPAGothic"));
+    } else if (std::find(kProportional.begin(), kProportional.end(), name) !=
+               kProportional.end()) {
+        family = installed(QStringLiteral("IPAPGothic"));
+    }
+    QFont font(family);
     font.setPointSizeF(points);
     // Should the family be missing, another Japanese-capable sans-serif beats Qt's arbitrary pick.
     font.setStyleHint(QFont::SansSerif);
