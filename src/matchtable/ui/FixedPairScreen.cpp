@@ -8,39 +8,34 @@
 
 namespace zoruka {
 
-namespace {
-
-TwoTeamScreen::Verdict checkPairs(const TwoTeamScreen::Counts& counts)
-{
-    using enum TwoTeamScreen::Field;
-    return TwoTeamScreen::verdictOf(
-        fixed_pair_setup::check(counts[TeamA], counts[TeamB], counts[Courts], counts[Games]));
-}
-
-MatchTable generatePairs(const RunParameters& params)
-{
-    return FixedPairGenerator::generate(params.teamA, params.teamB, params.courts, params.games);
-}
-
-} // namespace
-
 FixedPairScreen::FixedPairScreen(QWidget* parent)
-    : TwoTeamScreen(
+    : MatchTableScreen(
           {
               .name = QStringLiteral("SK対抗ゾルカv3"),
               .caption = QStringLiteral("ペア固定対抗戦・ゾルカ作成"),
               .messageTitle = ui::toQString(fixed_pair_setup::kTitle),
               .printedMessage = ui::toQString(fixed_pair_setup::kPrinted),
               // Both pair counts read "人数" until chosen; their labels tell them apart.
-              .labels = {QStringLiteral("Aチーム"), QStringLiteral("Bチーム"),
-                         QStringLiteral("試合コート数"), QStringLiteral("試合数")},
-              .labelNames = {},
-              .teamCountPrompt = QStringLiteral("人数"),
-              .showsPairSize = false,
-              .check = checkPairs,
-              .generate = generatePairs,
+              .counts = {{QStringLiteral("CAチーム人数"), QStringLiteral("Aチーム"), {}},
+                         {QStringLiteral("CBチーム人数"), QStringLiteral("Bチーム"), {}},
+                         {QStringLiteral("Cコート数"), QStringLiteral("試合コート数"), {}},
+                         {QStringLiteral("C試合数"), QStringLiteral("試合数"), {}}},
+              .pairSizeAfter = -1,
+              .pairSizeLabel = {},
+              .pairSizeLabelName = {},
+              .countPrompt = QStringLiteral("人数"),
+              .promptedCounts = 2,
+              .check =
+                  [](const Counts& c) {
+                      return verdictOf(fixed_pair_setup::check(c[0], c[1], c[2], c[3]));
+                  },
+              .generate =
+                  [](const RunParameters& p) {
+                      return FixedPairGenerator::generate(p.teamA, p.teamB, p.courts, p.games);
+                  },
               .grid = fixedPairGrid,
               .print = printFixedPairs,
+              .csv = std::nullopt,
           },
           parent)
 {

@@ -8,41 +8,39 @@
 
 namespace zoruka {
 
-namespace {
-
-TwoTeamScreen::Verdict checkTeams(const TwoTeamScreen::Counts& counts)
-{
-    using enum TwoTeamScreen::Field;
-    return TwoTeamScreen::verdictOf(
-        team_setup::check(counts[TeamA], counts[TeamB], counts[Courts], counts[Games]));
-}
-
-MatchTable generateTeams(const RunParameters& params)
-{
-    return TeamGenerator::generate(params.teamA, params.teamB, params.courts, params.games);
-}
-
-} // namespace
-
 TeamScreen::TeamScreen(QWidget* parent)
-    : TwoTeamScreen(
-          {
-              .name = QStringLiteral("SB団体ゾルカv3"),
-              .caption = QStringLiteral("団体戦・ゾルカ作成"),
-              .messageTitle = ui::toQString(team_setup::kTitle),
-              .printedMessage = ui::toQString(team_setup::kPrinted),
-              .labels = {QStringLiteral("Aチーム人数"), QStringLiteral("Bチーム人数"),
-                         QStringLiteral("試合コート数"), QStringLiteral("試合数")},
-              .labelNames = {QStringLiteral("Label1"), QStringLiteral("Label3"),
-                             QStringLiteral("Label5"), QStringLiteral("Label6")},
-              .teamCountPrompt = {},
-              .showsPairSize = true,
-              .check = checkTeams,
-              .generate = generateTeams,
-              .grid = teamGrid,
-              .print = printTeam,
-          },
-          parent)
+    : MatchTableScreen({
+                           .name = QStringLiteral("SB団体ゾルカv3"),
+                           .caption = QStringLiteral("団体戦・ゾルカ作成"),
+                           .messageTitle = ui::toQString(team_setup::kTitle),
+                           .printedMessage = ui::toQString(team_setup::kPrinted),
+                           .counts = {{QStringLiteral("CAチーム人数"),
+                                       QStringLiteral("Aチーム人数"), QStringLiteral("Label1")},
+                                      {QStringLiteral("CBチーム人数"),
+                                       QStringLiteral("Bチーム人数"), QStringLiteral("Label3")},
+                                      {QStringLiteral("Cコート数"), QStringLiteral("試合コート数"),
+                                       QStringLiteral("Label5")},
+                                      {QStringLiteral("C試合数"), QStringLiteral("試合数"),
+                                       QStringLiteral("Label6")}},
+                           .pairSizeAfter = 1,
+                           .pairSizeLabel = QStringLiteral("チーム人数"),
+                           .pairSizeLabelName = QStringLiteral("Label2"),
+                           .countPrompt = {},
+                           .promptedCounts = 0,
+                           .check =
+                               [](const Counts& c) {
+                                   return verdictOf(team_setup::check(c[0], c[1], c[2], c[3]));
+                               },
+                           .generate =
+                               [](const RunParameters& p) {
+                                   return TeamGenerator::generate(p.teamA, p.teamB, p.courts,
+                                                                  p.games);
+                               },
+                           .grid = teamGrid,
+                           .print = printTeam,
+                           .csv = std::nullopt,
+                       },
+                       parent)
 {
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matchtable/ui/TwoTeamScreen.h"
+#include "matchtable/ui/MatchTableScreen.h"
 
 namespace zoruka {
 
@@ -9,7 +9,7 @@ namespace zoruka {
 // "Aﾁｰﾑ" and a "Bﾁｰﾑ" column of "3-7" pairs. Inputs are checked by team_setup::check; refusals
 // are shown under the title "団体戦・ゾルカ作成" and change nothing. "印刷" prints the table with
 // printTeam (refused above 8 courts).
-class TeamScreen : public TwoTeamScreen {
+class TeamScreen : public MatchTableScreen {
     Q_OBJECT
 
 public:

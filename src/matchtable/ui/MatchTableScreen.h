@@ -1,0 +1,102 @@
+#pragma once
+
+#include "matchtable/MatchGrid.h"
+#include "matchtable/ResultStore.h"
+#include "output/PrintResult.h"
+#include "output/ui/CsvExportScreen.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QTableWidget;
+
+namespace zoruka {
+
+// The form every match-table screen shares: its count combos (each offering "0".."50"), the
+// fixed pair size "2" where the screen shows it, "設定", "印刷", "CSV出力" where the kind exports
+// CSV, "終了" and the grid `Gゾルカ`.
+// - "設定" checks the counts; a failure marks the fields (FieldCheck), shows the first message
+//   under the screen's message title and changes nothing, neither the grid nor the last table.
+//   Otherwise the table is built under the hourglass and shown in the grid. The same field checks
+//   run when the user leaves a combo.
+// - "印刷" prints the last table (ui::printTable); before the first build the print layout
+//   refuses with its own message.
+// - "CSV出力" opens the kind's CSV export screen on the last table; while no game has been built
+//   it says so instead of writing an empty file.
+class MatchTableScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    using Counts = std::vector<std::string>; // typed texts, UTF-8, in screen order
+
+    // What the counts' check found: per field whether it failed, the message to show (the first
+    // failure's, or a capacity refusal) and, when the table may be built, its counts.
+    struct Verdict {
+        std::vector<bool> failed;
+        std::string message;
+        std::optional<RunParameters> params;
+    };
+
+    // A setup check's result as a Verdict (doubles_setup::Check, team_setup::Check, ...).
+    template <typename Check> static Verdict verdictOf(const Check& check)
+    {
+        return {std::vector<bool>(check.failed.begin(), check.failed.end()), check.message,
+                check.params};
+    }
+
+    // The last table built by "設定"; nothing before the first successful build.
+    const std::optional<MatchTable>& table() const { return m_table; }
+
+protected:
+    struct CountField {
+        QString combo;     // objectName
+        QString label;     // shown above it
+        QString labelName; // the label's objectName (may be empty)
+    };
+
+    struct CsvExport {
+        QString refusalTitle; // title of the message shown while no game has been built
+        std::function<CsvExportSpec(const MatchTable&)> screen;
+    };
+
+    struct Kind {
+        QString name;         // objectName
+        QString caption;      // window title
+        QString messageTitle; // title of the screen's message boxes
+        QString printedMessage;
+        std::vector<CountField> counts; // in screen order
+        // The fixed pair size "2" stands after count `pairSizeAfter` under `pairSizeLabel`;
+        // -1: not shown.
+        int pairSizeAfter = -1;
+        QString pairSizeLabel;
+        QString pairSizeLabelName;
+        // Shown in the first `promptedCounts` combos until the user chooses (empty: nothing).
+        QString countPrompt;
+        int promptedCounts = 0;
+        std::function<Verdict(const Counts&)> check;
+        std::function<MatchTable(const RunParameters&)> generate;
+        std::function<MatchGrid(const MatchTable&)> grid;
+        std::function<PrintResult(const MatchTable&)> print;
+        std::optional<CsvExport> csv; // nothing: the kind has no CSV export
+    };
+
+    MatchTableScreen(Kind kind, QWidget* parent);
+
+private:
+    Verdict check() const;
+    void build();
+    void print();
+    void exportCsv();
+
+    Kind m_kind;
+    std::vector<QComboBox*> m_counts;
+    QTableWidget* m_grid = nullptr;
+    std::optional<MatchTable> m_table;
+};
+
+} // namespace zoruka
