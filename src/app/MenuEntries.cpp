@@ -1,5 +1,10 @@
 #include "app/MenuEntries.h"
 
+#include "accounts/ui/CashBookScreen.h"
+#include "accounts/ui/FeeCheckListScreen.h"
+#include "accounts/ui/MonthClosingScreen.h"
+#include "accounts/ui/MonthlyReportScreen.h"
+#include "accounts/ui/PracticeScheduleScreen.h"
 #include "matchtable/ui/DoublesScreen.h"
 #include "matchtable/ui/FixedPairScreen.h"
 #include "matchtable/ui/MixedScreen.h"
@@ -35,11 +40,16 @@ const std::vector<MenuEntry>& menuEntries()
          [] { return new DoublesScreen(PairingMode::Random); }},
         {QStringLiteral("BMixゾルカRandom"), QStringLiteral("MixダブルスゾルカRandom"), MatchTables,
          [] { return new MixedScreen(PairingMode::Random); }},
-        {QStringLiteral("B会費チェック"), QStringLiteral("会費チェックリスト"), Accounts, {}},
-        {QStringLiteral("B練習日程"), QStringLiteral("練習日程"), Accounts, {}},
-        {QStringLiteral("B月次報告書"), QStringLiteral("月次収支報告書"), Accounts, {}},
-        {QStringLiteral("B月末処理"), QStringLiteral("月末〆処理"), Accounts, {}},
-        {QStringLiteral("B出納記録"), QStringLiteral("出納記録"), Accounts, {}},
+        {QStringLiteral("B会費チェック"), QStringLiteral("会費チェックリスト"), Accounts,
+         screen<FeeCheckListScreen>()},
+        {QStringLiteral("B練習日程"), QStringLiteral("練習日程"), Accounts,
+         screen<PracticeScheduleScreen>()},
+        {QStringLiteral("B月次報告書"), QStringLiteral("月次収支報告書"), Accounts,
+         screen<MonthlyReportScreen>()},
+        {QStringLiteral("B月末処理"), QStringLiteral("月末〆処理"), Accounts,
+         screen<MonthClosingScreen>()},
+        {QStringLiteral("B出納記録"), QStringLiteral("出納記録"), Accounts,
+         screen<CashBookScreen>()},
         {QStringLiteral("B会員登録"), QStringLiteral("会員登録"), Accounts, screen<MemberScreen>()},
         {QStringLiteral("Bマスター情報"), QStringLiteral("マスター情報登録"), Accounts,
          screen<MasterSettingsScreen>()},

@@ -5,7 +5,7 @@
 
 namespace zoruka {
 
-enum class CellAlignment { Default, Centre, CentreBottom, LeftBottom };
+enum class CellAlignment { Default, Centre, CentreBottom, LeftBottom, Right };
 
 struct GridCell {
     std::string text;

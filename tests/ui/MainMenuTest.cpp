@@ -53,11 +53,11 @@ private slots:
         row("B固定対抗戦", "A,Bペア固定ゾルカ", 0, true);
         row("BゾルカRandom", "ゾルカRandom", 0, true);
         row("BMixゾルカRandom", "MixダブルスゾルカRandom", 0, true);
-        row("B会費チェック", "会費チェックリスト", 1, false);
-        row("B練習日程", "練習日程", 1, false);
-        row("B月次報告書", "月次収支報告書", 1, false);
-        row("B月末処理", "月末〆処理", 1, false);
-        row("B出納記録", "出納記録", 1, false);
+        row("B会費チェック", "会費チェックリスト", 1, true);
+        row("B練習日程", "練習日程", 1, true);
+        row("B月次報告書", "月次収支報告書", 1, true);
+        row("B月末処理", "月末〆処理", 1, true);
+        row("B出納記録", "出納記録", 1, true);
         row("B会員登録", "会員登録", 1, true);
         row("Bマスター情報", "マスター情報登録", 1, true);
         row("B費目登録", "費目登録", 1, true);

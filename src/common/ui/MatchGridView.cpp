@@ -21,6 +21,8 @@ Qt::Alignment toQt(CellAlignment alignment)
         return Qt::AlignHCenter | Qt::AlignBottom;
     case CellAlignment::LeftBottom:
         return Qt::AlignLeft | Qt::AlignBottom;
+    case CellAlignment::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
     case CellAlignment::Default:
         break;
     }

@@ -29,7 +29,9 @@ bool printTable(QWidget* parent, const PrintResult& result, const QString& title
         MessageBox::information(
             parent, title, print_flow::kSentToPdf + QLatin1Char('\n') + toQString(outcome.pdfPath));
     }
-    MessageBox::warning(parent, title, printedMessage);
+    if (!printedMessage.isEmpty()) {
+        MessageBox::warning(parent, title, printedMessage);
+    }
     return true;
 }
 

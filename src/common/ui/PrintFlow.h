@@ -19,7 +19,8 @@ inline const QString kSentToPdf = QStringLiteral("プリンタがないため、
 //   machine without printer they go into a PDF file under "印刷" in the folder the program
 //   started in, and kSentToPdf with the file's path is shown under `title` (information icon);
 // - a printer or file failure is shown under `title` (warning icon) and nothing more;
-// - once printed, `printedMessage` under `title` (warning icon, as the system confirms).
+// - once printed, `printedMessage` under `title` (warning icon, as the system confirms); an empty
+//   `printedMessage` shows nothing more (the reports confirm nothing).
 // Returns whether the sheets were printed.
 bool printTable(QWidget* parent, const PrintResult& result, const QString& title,
                 const QString& printedMessage);
