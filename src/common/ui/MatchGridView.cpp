@@ -3,9 +3,11 @@
 #include "common/ui/Palette.h"
 #include "common/ui/QtText.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace zoruka::ui {
@@ -98,6 +100,22 @@ private:
     std::vector<bool> m_covered;
 };
 
+// The widest text of a column outside the merged rows, whose texts span several columns.
+int textWidth(const QTableWidget* table, const MatchGrid& grid, int column)
+{
+    const QFontMetrics metrics(table->font());
+    int widest = 0;
+    for (int row = 0; row < grid.rows; ++row) {
+        if (std::find(grid.mergedRows.begin(), grid.mergedRows.end(), row) ==
+            grid.mergedRows.end()) {
+            widest =
+                std::max(widest, metrics.horizontalAdvance(toQString(grid.cell(row, column).text)));
+        }
+    }
+    constexpr int kCellPadding = 8;
+    return widest == 0 ? 0 : widest + kCellPadding;
+}
+
 } // namespace
 
 void showMatchGrid(QTableWidget* table, const MatchGrid& grid)
@@ -114,16 +132,6 @@ void showMatchGrid(QTableWidget* table, const MatchGrid& grid)
     table->setRowCount(grid.rows);
     table->setColumnCount(grid.columns);
 
-    const double dpi = table->logicalDpiX();
-    for (int column = 0; column < grid.columns; ++column) {
-        const int twips = column < static_cast<int>(grid.columnTwips.size())
-                              ? grid.columnTwips[static_cast<std::size_t>(column)]
-                              : 0;
-        if (twips > 0) {
-            table->setColumnWidth(column, twipsToPixels(twips, dpi));
-        }
-    }
-
     for (int row = 0; row < grid.rows; ++row) {
         for (int column = 0; column < grid.columns; ++column) {
             const GridCell& cell = grid.cell(row, column);
@@ -138,6 +146,19 @@ void showMatchGrid(QTableWidget* table, const MatchGrid& grid)
                 item->setForeground(palette::lightRed());
             }
             table->setItem(row, column, item);
+        }
+    }
+
+    // A column never cuts its own texts short: "第10試合" would not fit the label column's
+    // 800 twips in the fonts installed here.
+    const double dpi = table->logicalDpiX();
+    for (int column = 0; column < grid.columns; ++column) {
+        const int twips = column < static_cast<int>(grid.columnTwips.size())
+                              ? grid.columnTwips[static_cast<std::size_t>(column)]
+                              : 0;
+        if (twips > 0) {
+            table->setColumnWidth(
+                column, std::max(twipsToPixels(twips, dpi), textWidth(table, grid, column)));
         }
     }
 
