@@ -98,6 +98,7 @@ Database::Database(const DatabaseLocation& location, std::chrono::milliseconds b
     // The file may come from anywhere: its schema must not run functions or corrupt itself.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    addReadingCollation(db);
 
     if (create && isEmpty()) {
         Transaction transaction(*this);
@@ -119,15 +120,26 @@ bool Database::isEmpty()
 
 void Database::checkIsOurs()
 {
-    Statement header(handle(), "SELECT a.application_id, v.user_version "
-                               "FROM pragma_application_id AS a, pragma_user_version AS v");
-    header.step();
-    if (header.number(0) != kApplicationId) {
+    long long version = 0;
+    {
+        Statement header(handle(), "SELECT a.application_id, v.user_version "
+                                   "FROM pragma_application_id AS a, pragma_user_version AS v");
+        header.step();
+        if (header.number(0) != kApplicationId) {
+            throw StoreError::notOurs();
+        }
+        version = header.number(1);
+    }
+    if (version > kSchemaVersion) {
+        throw StoreError::newerVersion();
+    }
+    if (version < 1) {
         throw StoreError::notOurs();
     }
-    const long long version = header.number(1);
-    if (version != kSchemaVersion) {
-        throw version > kSchemaVersion ? StoreError::newerVersion() : StoreError::notOurs();
+    if (version < kSchemaVersion) {
+        Transaction transaction(*this);
+        migrateSchema(handle(), version);
+        transaction.commit();
     }
 }
 

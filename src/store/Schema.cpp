@@ -1,5 +1,7 @@
 #include "store/Schema.h"
 
+#include "store/SqlText.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -29,7 +31,7 @@ std::vector<TableDef> makeTables()
           {"Idx_費目名", {"費_収支区分", "費_名称"}, false}}},
         {"会員",
          {{"会_氏名", T},
-          {"会_氏名カナ", T},
+          {"会_氏名カナ", T, true},
           {"会_年齢", T},
           {"会_性別", T},
           {"会_有効F", N},
@@ -100,6 +102,18 @@ const IndexDef& TableDef::index(std::string_view indexName) const
     }
     throw std::invalid_argument("table " + std::string(name) + " has no index " +
                                 std::string(indexName));
+}
+
+std::string TableDef::indexTerms(const IndexDef& index) const
+{
+    std::string terms;
+    for (const std::string_view column : index.columns) {
+        terms += (terms.empty() ? "" : ", ") + quotedName(column);
+        if (columns[static_cast<std::size_t>(columnIndex(column))].readingOrder) {
+            terms += " COLLATE " + std::string(kReadingCollation);
+        }
+    }
+    return terms;
 }
 
 const std::vector<TableDef>& schemaTables()

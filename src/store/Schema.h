@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -9,7 +10,9 @@ namespace zoruka {
 // Marks a file as a club database of this program (SQLite's application_id header field).
 inline constexpr std::int32_t kApplicationId = 0x5A524B33; // "ZRK3"
 // The layout written by this program (user_version); a later layout raises it and migrates.
-inline constexpr int kSchemaVersion = 1;
+inline constexpr int kSchemaVersion = 2;
+// The collation that sorts name readings by sound (see KanaOrder.h); every connection has it.
+inline constexpr std::string_view kReadingCollation = "KANA";
 
 enum class ColumnType {
     Text,   // stored as typed; a new row holds empty text
@@ -19,6 +22,7 @@ enum class ColumnType {
 struct ColumnDef {
     std::string_view name;
     ColumnType type;
+    bool readingOrder = false; // indexes sort it by sound (kReadingCollation)
 };
 
 struct IndexDef {
@@ -38,6 +42,9 @@ struct TableDef {
     // Throws std::invalid_argument for an index name the table does not have.
     const IndexDef& index(std::string_view indexName) const;
     const IndexDef& keyIndex() const { return indexes.front(); }
+    // The index's columns as SQL terms, quoted and with their collation: what its CREATE INDEX,
+    // its comparisons and its ORDER BY must all say for SQLite to walk it.
+    std::string indexTerms(const IndexDef& index) const;
 };
 
 // The six tables of the club database, their columns and indexes.

@@ -70,7 +70,7 @@ void TableCursor::seek(Seek comparison, const std::vector<std::string>& keyValue
     const char* op = comparison == Seek::Equal     ? " = "
                      : comparison == Seek::AtLeast ? " >= "
                                                    : " > ";
-    Statement statement(m_db, selectSql("(" + quotedNames(m_index->columns) + ")" + op + "(" +
+    Statement statement(m_db, selectSql("(" + m_table->indexTerms(*m_index) + ")" + op + "(" +
                                         placeholders(keyValues.size()) + ")"));
     for (std::size_t i = 0; i < keyValues.size(); ++i) {
         const std::size_t column = m_keyColumns[i];
@@ -91,7 +91,7 @@ void TableCursor::moveNext()
     if (!m_next) {
         // The rowid breaks ties between equal keys of a non-unique index, so every row is
         // visited once; it also lets the walk continue from a row that was just deleted.
-        m_next.emplace(m_db, selectSql("(" + quotedNames(m_index->columns) + ", rowid) > (" +
+        m_next.emplace(m_db, selectSql("(" + m_table->indexTerms(*m_index) + ", rowid) > (" +
                                        placeholders(m_keyColumns.size() + 1) + ")"));
     }
     int parameter = 1;
@@ -231,7 +231,7 @@ std::string TableCursor::selectSql(std::string_view condition) const
 {
     return "SELECT rowid, " + quotedNames(m_table->columnNames()) + " FROM " +
            quotedName(m_table->name) + " INDEXED BY " + quotedName(m_index->name) + " WHERE " +
-           std::string(condition) + " ORDER BY " + quotedNames(m_index->columns) +
+           std::string(condition) + " ORDER BY " + m_table->indexTerms(*m_index) +
            ", rowid LIMIT 1";
 }
 

@@ -65,7 +65,8 @@ TEST(DatabaseFile, FirstStartCreatesTheSixTablesTheirIndexesAndTheCarryForwardIt
               (std::vector<std::string>{"会_有効F", "会_出力順", "出_金額", "明_金額"}));
     EXPECT_EQ(test::queryFile(file, "SELECT * FROM 費目 ORDER BY 1, 2"),
               (std::vector<std::string>{"1|10100|前月繰越||", "2|20900|次月繰越||"}));
-    EXPECT_EQ(test::queryFile(file, "PRAGMA user_version"), std::vector<std::string>{"1"});
+    EXPECT_EQ(test::queryFile(file, "PRAGMA user_version"),
+              std::vector<std::string>{std::to_string(kSchemaVersion)});
     EXPECT_EQ(test::queryFile(file, "PRAGMA application_id"),
               std::vector<std::string>{std::to_string(kApplicationId)});
 
@@ -134,7 +135,8 @@ TEST(DatabaseFile, AFileOfANewerVersionIsRefusedUnchanged)
 {
     TempFolder folder;
     Database::openOrCreate(folder.location());
-    test::RawConnection(folder.databaseFile()).execute("PRAGMA user_version = 2");
+    test::RawConnection(folder.databaseFile())
+        .execute("PRAGMA user_version = " + std::to_string(kSchemaVersion + 1));
     const std::string bytes = test::fileBytes(folder.databaseFile());
 
     EXPECT_EQ(

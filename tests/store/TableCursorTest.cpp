@@ -129,6 +129,59 @@ TEST_F(TableCursorTest, SecondIndexesWalkEqualKeysOnceAndNumbersInNumericOrder)
     EXPECT_EQ(count, 4);
 }
 
+TEST_F(TableCursorTest, ReadingIndexWalksMembersBySoundWhateverTheKanaForm)
+{
+    for (const auto& [name, reading] :
+         std::vector<std::pair<std::string, std::string>>{{"佐藤", "さとう"},
+                                                          {"加藤", "ｶﾄｳ"},
+                                                          {"青木", "アオキ"},
+                                                          {"伊藤", "いとう"}}) {
+        TableCursor member = m_database.table("会員");
+        member.editOrAddNew({name});
+        member.setValue("会_氏名カナ", reading);
+        member.update();
+    }
+    TableCursor member = m_database.table("会員");
+    member.setIndex("Idx_カナ");
+    member.seek(Seek::AtLeast, {""});
+    std::string walked;
+    for (; !member.eof(); member.moveNext()) {
+        walked += member.value("会_氏名");
+    }
+    EXPECT_EQ(walked, "青木伊藤加藤佐藤");
+
+    member.seek(Seek::Equal, {"ｶﾄｳ"});
+    ASSERT_FALSE(member.noMatch());
+    EXPECT_EQ(member.value("会_氏名"), "加藤");
+}
+
+TEST(DatabaseMigration, AFirstVersionFileGetsTheReadingOrderAndKeepsItsRows)
+{
+    test::TempFolder folder;
+    {
+        Database database = Database::openOrCreate(folder.location());
+        TableCursor member = database.table("会員");
+        member.editOrAddNew({"伊藤"});
+        member.setValue("会_氏名カナ", "いとう");
+        member.update();
+    }
+    {
+        // The first version's reading index compared code points.
+        test::RawConnection file(folder.databaseFile());
+        file.execute("DROP INDEX \"Idx_カナ\"");
+        file.execute("CREATE INDEX \"Idx_カナ\" ON \"会員\" (\"会_氏名カナ\")");
+        file.execute("PRAGMA user_version = 1");
+    }
+    Database database = Database::open(folder.location());
+    EXPECT_EQ(test::queryFile(folder.databaseFile(), "PRAGMA user_version"),
+              std::vector<std::string>{std::to_string(kSchemaVersion)});
+    TableCursor member = database.table("会員");
+    member.setIndex("Idx_カナ");
+    member.seek(Seek::Equal, {"いとう"});
+    ASSERT_FALSE(member.noMatch());
+    EXPECT_EQ(member.value("会_氏名"), "伊藤");
+}
+
 TEST_F(TableCursorTest, ASecondEntryForTheSameKeyReplacesTheFirst)
 {
     enterCash(m_database, "26/04/01", "1", "10200", "1000");

@@ -1,0 +1,80 @@
+#include "common/KanaOrder.h"
+
+#include <array>
+#include <string_view>
+
+namespace zoruka {
+
+namespace {
+
+// Half-width katakana U+FF66..U+FF9D as full-width katakana.
+constexpr std::array<char32_t, 0xFF9D - 0xFF66 + 1> kHalfWidthKana = {
+    U'ヲ', U'ァ', U'ィ', U'ゥ', U'ェ', U'ォ', U'ャ', U'ュ', U'ョ', U'ッ', U'ー', U'ア',
+    U'イ', U'ウ', U'エ', U'オ', U'カ', U'キ', U'ク', U'ケ', U'コ', U'サ', U'シ', U'ス',
+    U'セ', U'ソ', U'タ', U'チ', U'ツ', U'テ', U'ト', U'ナ', U'ニ', U'ヌ', U'ネ', U'ノ',
+    U'ハ', U'ヒ', U'フ', U'ヘ', U'ホ', U'マ', U'ミ', U'ム', U'メ', U'モ', U'ヤ', U'ユ',
+    U'ヨ', U'ラ', U'リ', U'ル', U'レ', U'ロ', U'ワ', U'ン'};
+
+constexpr char32_t kHalfWidthVoiced = 0xFF9E;     // ﾞ
+constexpr char32_t kHalfWidthSemiVoiced = 0xFF9F; // ﾟ
+
+std::u32string decodeUtf8(std::string_view text)
+{
+    std::u32string decoded;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        }
+        decoded += c;
+        i += length;
+    }
+    return decoded;
+}
+
+bool isHaRow(char32_t kana)
+{
+    return std::u32string_view(U"ハヒフヘホ").find(kana) != std::u32string_view::npos;
+}
+
+// The kana whose voiced form follows them directly (カ, ガ), and ウ (ヴ).
+bool takesVoicedMark(char32_t kana)
+{
+    return std::u32string_view(U"カキクケコサシスセソタチツテトウ").find(kana) !=
+               std::u32string_view::npos ||
+           isHaRow(kana);
+}
+
+} // namespace
+
+std::u32string kanaSortKey(std::string_view reading)
+{
+    std::u32string key;
+    for (const char32_t c : decodeUtf8(reading)) {
+        if (c >= 0x3041 && c <= 0x3096) {
+            key += c + 0x60; // hiragana to katakana
+        } else if (c >= 0xFF66 && c <= 0xFF9D) {
+            key += kHalfWidthKana[c - 0xFF66];
+        } else if (c == kHalfWidthVoiced && !key.empty() && takesVoicedMark(key.back())) {
+            key.back() = key.back() == U'ウ' ? U'ヴ' : key.back() + 1;
+        } else if (c == kHalfWidthSemiVoiced && !key.empty() && isHaRow(key.back())) {
+            key.back() += 2;
+        } else {
+            key += c;
+        }
+    }
+    return key;
+}
+
+int compareReadings(std::string_view a, std::string_view b)
+{
+    const int bySound = kanaSortKey(a).compare(kanaSortKey(b));
+    if (bySound != 0) {
+        return bySound;
+    }
+    return a.compare(b);
+}
+
+} // namespace zoruka
