@@ -2,9 +2,9 @@
 
 #include "app/MenuEntries.h"
 #include "app/StartupRoutine.h"
+#include "common/ui/StoreCall.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
-#include "common/ui/StoreCall.h"
 #include "store/Database.h"
 
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "registers/ExpenseItemRegister.h"
 
-#include "registers/RowScan.h"
 #include "common/TypedNumber.h"
+#include "registers/RowScan.h"
 #include "store/Database.h"
 #include "store/Transaction.h"
 

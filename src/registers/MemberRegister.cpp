@@ -1,7 +1,7 @@
 #include "registers/MemberRegister.h"
 
-#include "registers/RowScan.h"
 #include "common/TypedNumber.h"
+#include "registers/RowScan.h"
 #include "store/Database.h"
 #include "store/Transaction.h"
 

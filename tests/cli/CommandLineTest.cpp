@@ -98,14 +98,14 @@ TEST(CommandLine, RandomTablesAreReproducibleBySeedAndKeepTheRests)
 
 TEST(CommandLine, RandomIsRefusedWhereItDoesNotApply)
 {
-    EXPECT_EQ(run({"team", "--a-size", "4", "--b-size", "4", "--courts", "1", "--games", "1",
-                   "--random"})
-                  .exitCode,
-              2);
-    EXPECT_EQ(run({"doubles", "--participants", "4", "--courts", "1", "--games", "1", "--seed",
-                   "3"})
-                  .exitCode,
-              2);
+    EXPECT_EQ(
+        run({"team", "--a-size", "4", "--b-size", "4", "--courts", "1", "--games", "1", "--random"})
+            .exitCode,
+        2);
+    EXPECT_EQ(
+        run({"doubles", "--participants", "4", "--courts", "1", "--games", "1", "--seed", "3"})
+            .exitCode,
+        2);
     EXPECT_EQ(run({"doubles", "--participants", "4", "--courts", "1", "--games", "1", "--random",
                    "--seed", "4294967296"})
                   .exitCode,

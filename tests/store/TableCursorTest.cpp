@@ -131,11 +131,8 @@ TEST_F(TableCursorTest, SecondIndexesWalkEqualKeysOnceAndNumbersInNumericOrder)
 
 TEST_F(TableCursorTest, ReadingIndexWalksMembersBySoundWhateverTheKanaForm)
 {
-    for (const auto& [name, reading] :
-         std::vector<std::pair<std::string, std::string>>{{"佐藤", "さとう"},
-                                                          {"加藤", "ｶﾄｳ"},
-                                                          {"青木", "アオキ"},
-                                                          {"伊藤", "いとう"}}) {
+    for (const auto& [name, reading] : std::vector<std::pair<std::string, std::string>>{
+             {"佐藤", "さとう"}, {"加藤", "ｶﾄｳ"}, {"青木", "アオキ"}, {"伊藤", "いとう"}}) {
         TableCursor member = m_database.table("会員");
         member.editOrAddNew({name});
         member.setValue("会_氏名カナ", reading);

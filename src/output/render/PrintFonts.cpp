@@ -26,8 +26,7 @@ QFont printFont(const std::string& name, double points)
     QString family = QString::fromStdString(name);
     if (name == kFixedPitch) {
         family = installed(QStringLiteral("IPAGothic"));
-    } else if (std::find(kProportional.begin(), kProportional.end(), name) !=
-               kProportional.end()) {
+    } else if (std::find(kProportional.begin(), kProportional.end(), name) != kProportional.end()) {
         family = installed(QStringLiteral("IPAPGothic"));
     }
     QFont font(family);

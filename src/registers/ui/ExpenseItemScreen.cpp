@@ -1,13 +1,13 @@
 #include "registers/ui/ExpenseItemScreen.h"
 
 #include "common/ui/FieldCheck.h"
+#include "common/ui/FormWidgets.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
+#include "common/ui/StoreCall.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
 #include "registers/ExpenseItemGrid.h"
-#include "common/ui/FormWidgets.h"
-#include "common/ui/StoreCall.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "registers/ExpenseItemRegister.h"
 #include "common/ui/ListGridView.h"
+#include "registers/ExpenseItemRegister.h"
 #include "store/DatabaseLocation.h"
 
 #include <QWidget>

@@ -1,12 +1,12 @@
 #include "registers/ui/MasterSettingsScreen.h"
 
 #include "common/ui/FieldCheck.h"
+#include "common/ui/FormWidgets.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
+#include "common/ui/StoreCall.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
-#include "common/ui/FormWidgets.h"
-#include "common/ui/StoreCall.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

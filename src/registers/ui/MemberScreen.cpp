@@ -1,13 +1,13 @@
 #include "registers/ui/MemberScreen.h"
 
 #include "common/ui/FieldCheck.h"
+#include "common/ui/FormWidgets.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
+#include "common/ui/StoreCall.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
 #include "registers/MemberGrid.h"
-#include "common/ui/FormWidgets.h"
-#include "common/ui/StoreCall.h"
 
 #include <QComboBox>
 #include <QGridLayout>

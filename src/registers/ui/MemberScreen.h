@@ -1,7 +1,7 @@
 #pragma once
 
-#include "registers/MemberRegister.h"
 #include "common/ui/ListGridView.h"
+#include "registers/MemberRegister.h"
 #include "store/DatabaseLocation.h"
 
 #include <QWidget>
