@@ -1,7 +1,6 @@
 #include "matchtable/CountFields.h"
 
 #include "common/CountText.h"
-#include "matchtable/RunParameters.h"
 
 namespace zoruka {
 
@@ -15,6 +14,22 @@ CountFieldsCheck checkCountFields(const std::vector<CountField>& fields)
         if (!value && check.message.empty()) {
             check.message = field.message;
         }
+    }
+    return check;
+}
+
+CountFieldsCheck checkTwoSides(const std::array<CountField, 4>& fields, int perCourt,
+                               std::string_view tooFewA, std::string_view tooFewB)
+{
+    CountFieldsCheck check = checkCountFields({fields.begin(), fields.end()});
+    if (!check.ok()) {
+        return check;
+    }
+    const int needed = perCourt * check.values[2];
+    if (check.values[0] < needed) {
+        check.message = tooFewA;
+    } else if (check.values[1] < needed) {
+        check.message = tooFewB;
     }
     return check;
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "matchtable/RunParameters.h"
+#include "matchtable/CountFields.h"
 
-#include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,13 +23,7 @@ inline constexpr std::string_view kPrinted = "Mixダブルスゾルカは出力�
 
 enum Field { Men, Women, Courts, Games, FieldCount };
 
-struct Check {
-    std::array<bool, FieldCount> failed{}; // per field, in screen order
-    std::string message;                   // the first failure's message, or a capacity refusal
-    std::optional<RunParameters> params;   // set when the table may be built
-
-    bool ok() const { return params.has_value(); }
-};
+using Check = SetupCheck<FieldCount>;
 
 // Tests the four typed counts in screen order (each a whole number 0..50), then that there are
 // at least 2 x C men and 2 x C women.

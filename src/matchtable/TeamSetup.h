@@ -1,9 +1,7 @@
 #pragma once
 
-#include "matchtable/RunParameters.h"
+#include "matchtable/CountFields.h"
 
-#include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,13 +22,7 @@ inline constexpr std::string_view kPrinted = "ゾルカは出力されました"
 
 enum Field { TeamA, TeamB, Courts, Games, FieldCount };
 
-struct Check {
-    std::array<bool, FieldCount> failed{}; // per field, in screen order
-    std::string message;                   // the first failure's message, or a team-size refusal
-    std::optional<RunParameters> params;   // set when the table may be built
-
-    bool ok() const { return params.has_value(); }
-};
+using Check = SetupCheck<FieldCount>;
 
 // Tests the four typed counts in screen order (each a whole number 0..50), then that each team
 // can put 2 x C players on court.
