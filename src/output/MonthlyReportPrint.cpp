@@ -19,15 +19,15 @@ constexpr double kTextSize = 10;
 constexpr double kLinePitch = 7;
 constexpr int kFrameWidth = 3;
 
-// Column positions (x, mm) and the offset of an amount's field from its column.
+// Column positions (x, mm), and how far right of its column an amount ends: 1 mm short of the
+// column's right-hand line.
 constexpr double kDayX = 15;
 constexpr double kItemX = 27;
 constexpr double kIncomeX = 67;
 constexpr double kExpenseX = 92;
 constexpr double kBalanceX = 117;
 constexpr double kNoteX = 142;
-constexpr double kAmountOffset = 9;
-constexpr std::size_t kAmountChars = 9;
+constexpr double kAmountEnd = 22;
 constexpr double kPayerX = 72;
 constexpr double kPayerPitch = 20;
 constexpr int kPayersPerLine = 5;
@@ -36,14 +36,6 @@ constexpr int kPayersPerLine = 5;
 // standing on the lower edge of a payment line.
 constexpr double kFramedExtent = kLinePitch;
 constexpr double kPaymentExtent = kLinePitch + textHeight(kTextSize);
-
-// "#,###,##0" right-justified in nine characters; a longer amount is printed whole.
-std::string amountField(long long yen)
-{
-    const std::string digits = formatAmount(yen);
-    return digits.size() < kAmountChars ? std::string(kAmountChars - digits.size(), ' ') + digits
-                                        : digits;
-}
 
 class ReportSheets {
 public:
@@ -204,7 +196,7 @@ private:
 
     void amount(double column, double y, long long yen)
     {
-        m_out.text(column + kAmountOffset, y, amountField(yen));
+        m_out.textEndingAt(column + kAmountEnd, y, formatAmount(yen));
     }
 
     const MonthlyReport& m_report;

@@ -28,6 +28,12 @@ void PrintBuilder::text(double x, double y, std::string text)
         PrintText{x, y, std::move(text), m_font, m_fontSize, m_colour});
 }
 
+void PrintBuilder::textEndingAt(double x, double y, std::string text)
+{
+    currentPage().operations.emplace_back(
+        PrintText{x, y, std::move(text), m_font, m_fontSize, m_colour, true});
+}
+
 void PrintBuilder::line(double x1, double y1, double x2, double y2)
 {
     currentPage().operations.emplace_back(PrintLine{x1, y1, x2, y2, m_lineWidth, m_colour});

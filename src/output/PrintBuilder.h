@@ -26,6 +26,9 @@ public:
 
     // `text` with its top-left corner at (x, y).
     void text(double x, double y, std::string text);
+    // `text` with its top-right corner at (x, y): amounts line up on their last digit whatever
+    // the widths of the font's digits and commas.
+    void textEndingAt(double x, double y, std::string text);
     void line(double x1, double y1, double x2, double y2);
     void box(double x1, double y1, double x2, double y2);
 

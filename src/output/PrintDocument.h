@@ -28,6 +28,7 @@ struct PrintText {
     std::string font; // the system's font name, e.g. "HG丸ゴシックM - PRO"
     double size = 0;  // points
     int colour = kPaletteBlack;
+    bool endsAtX = false; // the text's right end, not its left, stands at x (amounts)
 
     bool operator==(const PrintText&) const = default;
 };

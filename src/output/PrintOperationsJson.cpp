@@ -47,7 +47,8 @@ std::string fields(const PrintOperation& operation)
     if (const auto* text = std::get_if<PrintText>(&operation)) {
         return "\"op\":\"text\",\"x\":" + number(text->x) + ",\"y\":" + number(text->y) +
                ",\"text\":" + quoted(text->text) + ",\"font\":" + quoted(text->font) +
-               ",\"size\":" + number(text->size) + ",\"colour\":" + std::to_string(text->colour);
+               ",\"size\":" + number(text->size) + ",\"colour\":" + std::to_string(text->colour) +
+               (text->endsAtX ? ",\"align\":\"right\"" : "");
     }
     if (const auto* line = std::get_if<PrintLine>(&operation)) {
         return segment("line", line->x1, line->y1, line->x2, line->y2, line->width, line->colour);

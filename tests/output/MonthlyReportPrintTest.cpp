@@ -104,6 +104,11 @@ TEST(MonthlyReportPrint, APageIsDrawnExactlyAsLaidOut)
     auto text = [](double x, double y, std::string s, double size = 10) -> PrintOperation {
         return PrintText{x, y, std::move(s), kFont, size, kPaletteBlack};
     };
+    auto amount = [](double x, double y, std::string s) -> PrintOperation {
+        PrintText ending{x, y, std::move(s), kFont, 10, kPaletteBlack};
+        ending.endsAtX = true;
+        return ending;
+    };
     auto frame = [](double top) {
         std::vector<PrintOperation> ops{PrintBox{10, top, 185, top + 7, 3, kPaletteBlack}};
         for (const double x : {25, 65, 90, 115, 140}) {
@@ -121,10 +126,10 @@ TEST(MonthlyReportPrint, APageIsDrawnExactlyAsLaidOut)
         expected.insert(expected.end(), ops.begin(), ops.end());
     };
     append(frame(21));
-    append({text(15, 30, "01日"), text(27, 30, "月会費"), text(76, 30, "   12,345"),
-            text(126, 30, "   12,345"), text(142, 30, "4月分")});
+    append({text(15, 30, "01日"), text(27, 30, "月会費"), amount(89, 30, "12,345"),
+            amount(139, 30, "12,345"), text(142, 30, "4月分")});
     append(frame(28));
-    append({text(27, 37, "合計"), text(76, 37, "   12,345"), text(101, 37, "        0")});
+    append({text(27, 37, "合計"), amount(89, 37, "12,345"), amount(114, 37, "0")});
     append(frame(35));
 
     const auto& drawn = pages[0].operations;
@@ -144,17 +149,16 @@ TEST(MonthlyReportPrint, TheDayStandsOnTheFirstEntryOfEachDay)
     const std::vector<PrintPage> pages = pagesOf(printMonthlyReport(report, kListOnly));
     EXPECT_EQ(textsAt(pages[0], 15), (std::vector<std::string>{"日付", "01日", "05日"}));
     // Expenses go under 支出; the balance runs on.
-    EXPECT_EQ(textsAt(pages[0], 101),
-              (std::vector<std::string>{"    3,000", "      800", "    3,800"}));
-    EXPECT_EQ(textsAt(pages[0], 126),
-              (std::vector<std::string>{"    5,000", "    2,000", "    3,500", "    2,700"}));
+    EXPECT_EQ(textsAt(pages[0], 114), (std::vector<std::string>{"3,000", "800", "3,800"}));
+    EXPECT_EQ(textsAt(pages[0], 139),
+              (std::vector<std::string>{"5,000", "2,000", "3,500", "2,700"}));
 }
 
 TEST(MonthlyReportPrint, AmountsTooLongForTheFieldArePrintedWhole)
 {
     const MonthlyReport report = reportOf({entry("02", "2", "会場費", 1234567890)});
     const std::vector<PrintPage> pages = pagesOf(printMonthlyReport(report, kListOnly));
-    EXPECT_EQ(textsAt(pages[0], 126), (std::vector<std::string>{"-1,234,567,890"}));
+    EXPECT_EQ(textsAt(pages[0], 139), (std::vector<std::string>{"-1,234,567,890"}));
 }
 
 TEST(MonthlyReportPrint, SevenPayersGoFiveOnTheItemLineAndTwoOnTheNext)
@@ -167,9 +171,9 @@ TEST(MonthlyReportPrint, SevenPayersGoFiveOnTheItemLineAndTwoOnTheNext)
     // List heading on line 1, the entry on 2, the total on 3, a gap on 4; the payment lines 5
     // and 6 have their texts on their lower edges, 56 and 63.
     EXPECT_EQ(std::vector<std::string>(texts.end() - 10, texts.end()),
-              (std::vector<std::string>{
-                  "15,56:08日", "27,56:参加費", "76,56:      500", "92,56:会員1", "112,56:会員2",
-                  "132,56:会員3", "152,56:会員4", "172,56:会員5", "92,63:会員6", "112,63:会員7"}));
+              (std::vector<std::string>{"15,56:08日", "27,56:参加費", "89,56:500", "92,56:会員1",
+                                        "112,56:会員2", "132,56:会員3", "152,56:会員4",
+                                        "172,56:会員5", "92,63:会員6", "112,63:会員7"}));
 }
 
 TEST(MonthlyReportPrint, EveryEntryOfTheDetailGetsItsItemLine)
@@ -184,9 +188,9 @@ TEST(MonthlyReportPrint, EveryEntryOfTheDetailGetsItsItemLine)
     const std::vector<std::string> texts = textsOn(pages[0]);
     EXPECT_EQ(
         std::vector<std::string>(texts.end() - 12, texts.end()),
-        (std::vector<std::string>{"15,56:08日", "27,56:参加費", "76,56:      500", "92,56:会員1",
-                                  "112,56:会員2", "27,63:合宿費", "76,63:    9,000", "92,63:会員1",
-                                  "15,70:15日", "27,70:参加費", "76,70:      500", "92,70:会員1"}));
+        (std::vector<std::string>{"15,56:08日", "27,56:参加費", "89,56:500", "92,56:会員1",
+                                  "112,56:会員2", "27,63:合宿費", "89,63:9,000", "92,63:会員1",
+                                  "15,70:15日", "27,70:参加費", "89,70:500", "92,70:会員1"}));
 }
 
 TEST(MonthlyReportPrint, WithoutDetailAndSummaryTheListAndItsTotalAreAll)
@@ -194,7 +198,7 @@ TEST(MonthlyReportPrint, WithoutDetailAndSummaryTheListAndItsTotalAreAll)
     const MonthlyReport report = reportOf(entries(3), payers("10", "参加費", 4));
     const std::vector<PrintPage> pages = pagesOf(printMonthlyReport(report, kListOnly));
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(textsOn(pages[0]).back(), "101,51:      100");
+    EXPECT_EQ(textsOn(pages[0]).back(), "114,51:100");
     EXPECT_EQ(opsOn<PrintBox>(pages[0]).size(), 5u);
 }
 
@@ -206,11 +210,11 @@ TEST(MonthlyReportPrint, TheSummaryFollowsTwoLinesBelowWhenItFits)
     const std::vector<PrintPage> pages = pagesOf(printMonthlyReport(report, {false, true}));
     ASSERT_EQ(pages.size(), 1u);
     const std::vector<std::string> texts = textsOn(pages[0]);
-    EXPECT_EQ(std::vector<std::string>(texts.end() - 10, texts.end()),
-              (std::vector<std::string>{"37,261:摘　　要", "72,261:収　入", "97,261:支　出",
-                                        "27,268:費目", "76,268:    1,500", "27,275:費目",
-                                        "101,275:    1,500", "27,282:合計", "76,282:    1,500",
-                                        "101,282:    1,500"}));
+    EXPECT_EQ(
+        std::vector<std::string>(texts.end() - 10, texts.end()),
+        (std::vector<std::string>{"37,261:摘　　要", "72,261:収　入", "97,261:支　出",
+                                  "27,268:費目", "89,268:1,500", "27,275:費目", "114,275:1,500",
+                                  "27,282:合計", "89,282:1,500", "114,282:1,500"}));
     const std::vector<PrintBox> boxes = opsOn<PrintBox>(pages[0]);
     EXPECT_EQ(boxes.back(), (PrintBox{20, 280, 117, 287, 3, kPaletteBlack}));
 }
@@ -222,10 +226,10 @@ TEST(MonthlyReportPrint, TheSummaryMovesWholeToANewPageWhenItWouldNotFit)
     const std::vector<PrintPage> pages = pagesOf(printMonthlyReport(report, {false, true}));
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(textsOn(pages[1]),
-              (std::vector<std::string>{
-                  "80,10:ゾルカ会", "140,15:10年 04月　収支報告書", "37,23:摘　　要",
-                  "72,23:収　入", "97,23:支　出", "27,30:費目", "76,30:    1,600", "27,37:費目",
-                  "101,37:    1,500", "27,44:合計", "76,44:    1,600", "101,44:    1,500"}));
+              (std::vector<std::string>{"80,10:ゾルカ会", "140,15:10年 04月　収支報告書",
+                                        "37,23:摘　　要", "72,23:収　入", "97,23:支　出",
+                                        "27,30:費目", "89,30:1,600", "27,37:費目", "114,37:1,500",
+                                        "27,44:合計", "89,44:1,600", "114,44:1,500"}));
 }
 
 TEST(MonthlyReportPrint, LongReportsKeepEveryPageWithinThePrintableArea)

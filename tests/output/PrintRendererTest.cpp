@@ -85,6 +85,23 @@ public:
         return {first, last};
     }
 
+    // The columns in which any pixel of `colour` appears: first and last, or -1, -1.
+    std::pair<int, int> columnsWith(const QColor& colour) const
+    {
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < m_image.width(); ++x) {
+            for (int y = 0; y < m_image.height(); ++y) {
+                if (isNear(at(x, y), colour)) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                    break;
+                }
+            }
+        }
+        return {first, last};
+    }
+
     static bool isNear(const QColor& a, const QColor& b)
     {
         return std::abs(a.red() - b.red()) < 60 && std::abs(a.green() - b.green()) < 60 &&
@@ -107,6 +124,20 @@ TEST(PaintedPage, TextHangsFromItsTopLeftCornerInItsColour)
     EXPECT_GE(top, 100);
     EXPECT_LE(top, 120);
     EXPECT_LE(bottom, 100 + 75);
+}
+
+TEST(PaintedPage, AnAmountEndsAtItsX)
+{
+    PrintBuilder builder(Orientation::Portrait);
+    builder.setFont("ＭＳＰ ゴシック");
+    builder.setFontSize(20);
+    builder.setColour(kPaletteLightRed);
+    builder.textEndingAt(25, 5, "1,234"); // ends 250 pixels from the left
+    const PaintedPage painted(builder.finish().at(0).pages.at(0));
+    const auto [left, right] = painted.columnsWith(QColor(255, 0, 0));
+    EXPECT_GT(left, 20); // drawn to the left of x, not from it
+    EXPECT_GE(right, 235);
+    EXPECT_LE(right, 250);
 }
 
 TEST(PaintedPage, LinesAreAsWideAsTheirDrawingUnits)

@@ -76,8 +76,9 @@ private:
         m_painter.setPen(paletteColour(text.colour));
         // QPainter places text by its baseline; the layouts give the top.
         const QFontMetricsF metrics(m_painter.font(), m_painter.device());
-        m_painter.drawText(at(text.x, text.y) + QPointF(0, metrics.ascent()),
-                           QString::fromStdString(text.text));
+        const QString shown = QString::fromStdString(text.text);
+        const double shift = text.endsAtX ? -metrics.horizontalAdvance(shown) : 0;
+        m_painter.drawText(at(text.x, text.y) + QPointF(shift, metrics.ascent()), shown);
     }
 
     void drawOne(const PrintLine& line)
