@@ -193,7 +193,7 @@ std::variant<std::optional<std::uint32_t>, std::string> randomSeed(const TableKi
         }
         return std::nullopt;
     }
-    if (!kind.buildRandom) {
+    if (!kind.generateRandom) {
         return kind.name + " tables have no random variant";
     }
     if (!seedText) {
@@ -245,13 +245,15 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
     for (const std::string& option : kind.countOptions) {
         counts.push_back(valueOf(options, option));
     }
-    const auto randomOnes = std::get<std::optional<std::uint32_t>>(seed);
-    const auto built = randomOnes ? kind.buildRandom(counts, *randomOnes) : kind.build(counts);
-    if (const auto* message = std::get_if<std::string>(&built)) {
+    const auto params = kind.check(counts);
+    if (const auto* message = std::get_if<std::string>(&params)) {
         err << *message << "\n";
         return kRefused;
     }
-    const MatchTable& table = std::get<MatchTable>(built);
+    const auto randomTableSeed = std::get<std::optional<std::uint32_t>>(seed);
+    const MatchTable table =
+        randomTableSeed ? kind.generateRandom(std::get<RunParameters>(params), *randomTableSeed)
+                        : kind.generate(std::get<RunParameters>(params));
     PrintResult print;
     if (outputs.prints()) {
         print = kind.print(table);

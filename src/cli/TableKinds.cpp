@@ -24,15 +24,15 @@ namespace zoruka {
 
 namespace {
 
-using Built = std::variant<MatchTable, std::string>;
+using Checked = std::variant<RunParameters, std::string>;
 
-// Runs a screen's check on the typed counts and, when it passes, the kind's generator.
-template <typename Check, typename Generate> Built buildWith(const Check& check, Generate generate)
+// A screen's check as the run parameters or the message.
+template <typename Check> Checked checked(const Check& check)
 {
     if (!check.ok()) {
         return check.message;
     }
-    return generate(*check.params);
+    return *check.params;
 }
 
 std::vector<TableKind> makeKinds()
@@ -44,15 +44,14 @@ std::vector<TableKind> makeKinds()
     doubles.countOptions = {"--participants", "--courts", "--games"};
     doubles.countHelp = "  --participants N   players 1..N\n"
                         "  --courts C         4 x C players are on court each game\n";
-    doubles.build = [](const std::vector<std::string>& c) {
-        return buildWith(doubles_setup::check(c[0], c[1], c[2]), [](const RunParameters& p) {
-            return DoublesGenerator::generate(p.participants, p.courts, p.games);
-        });
+    doubles.check = [](const std::vector<std::string>& c) {
+        return checked(doubles_setup::check(c[0], c[1], c[2]));
     };
-    doubles.buildRandom = [](const std::vector<std::string>& c, std::uint32_t seed) {
-        return buildWith(doubles_setup::check(c[0], c[1], c[2]), [seed](const RunParameters& p) {
-            return randomDoubles(p.participants, p.courts, p.games, seed);
-        });
+    doubles.generate = [](const RunParameters& p) {
+        return DoublesGenerator::generate(p.participants, p.courts, p.games);
+    };
+    doubles.generateRandom = [](const RunParameters& p, std::uint32_t seed) {
+        return randomDoubles(p.participants, p.courts, p.games, seed);
     };
     doubles.json = doublesTableJson;
     doubles.grid = doublesGrid;
@@ -65,16 +64,14 @@ std::vector<TableKind> makeKinds()
     mixed.countOptions = {"--men", "--women", "--courts", "--games"};
     mixed.countHelp = "  --men M --women W  men 1..M and women 1..W, each pair a man and a woman\n"
                       "  --courts C         2 x C men and 2 x C women are on court each game\n";
-    mixed.build = [](const std::vector<std::string>& c) {
-        return buildWith(mixed_setup::check(c[0], c[1], c[2], c[3]), [](const RunParameters& p) {
-            return MixedGenerator::generate(p.men, p.women, p.courts, p.games);
-        });
+    mixed.check = [](const std::vector<std::string>& c) {
+        return checked(mixed_setup::check(c[0], c[1], c[2], c[3]));
     };
-    mixed.buildRandom = [](const std::vector<std::string>& c, std::uint32_t seed) {
-        return buildWith(mixed_setup::check(c[0], c[1], c[2], c[3]),
-                         [seed](const RunParameters& p) {
-                             return randomMixed(p.men, p.women, p.courts, p.games, seed);
-                         });
+    mixed.generate = [](const RunParameters& p) {
+        return MixedGenerator::generate(p.men, p.women, p.courts, p.games);
+    };
+    mixed.generateRandom = [](const RunParameters& p, std::uint32_t seed) {
+        return randomMixed(p.men, p.women, p.courts, p.games, seed);
     };
     mixed.json = mixedTableJson;
     mixed.grid = mixedGrid;
@@ -87,10 +84,11 @@ std::vector<TableKind> makeKinds()
     team.countOptions = {"--a-size", "--b-size", "--courts", "--games"};
     team.countHelp = "  --a-size NA --b-size NB   players of the A team and of the B team\n"
                      "  --courts C         an A pair against a B pair on each court\n";
-    team.build = [](const std::vector<std::string>& c) {
-        return buildWith(team_setup::check(c[0], c[1], c[2], c[3]), [](const RunParameters& p) {
-            return TeamGenerator::generate(p.teamA, p.teamB, p.courts, p.games);
-        });
+    team.check = [](const std::vector<std::string>& c) {
+        return checked(team_setup::check(c[0], c[1], c[2], c[3]));
+    };
+    team.generate = [](const RunParameters& p) {
+        return TeamGenerator::generate(p.teamA, p.teamB, p.courts, p.games);
     };
     team.json = teamTableJson;
     team.grid = teamGrid;
@@ -102,11 +100,11 @@ std::vector<TableKind> makeKinds()
     fixed.countOptions = {"--a-pairs", "--b-pairs", "--courts", "--games"};
     fixed.countHelp = "  --a-pairs NA --b-pairs NB fixed pairs of the A team and of the B team\n"
                       "  --courts C         an A pair against a B pair on each court\n";
-    fixed.build = [](const std::vector<std::string>& c) {
-        return buildWith(
-            fixed_pair_setup::check(c[0], c[1], c[2], c[3]), [](const RunParameters& p) {
-                return FixedPairGenerator::generate(p.teamA, p.teamB, p.courts, p.games);
-            });
+    fixed.check = [](const std::vector<std::string>& c) {
+        return checked(fixed_pair_setup::check(c[0], c[1], c[2], c[3]));
+    };
+    fixed.generate = [](const RunParameters& p) {
+        return FixedPairGenerator::generate(p.teamA, p.teamB, p.courts, p.games);
     };
     fixed.json = fixedPairTableJson;
     fixed.grid = fixedPairGrid;

@@ -20,13 +20,12 @@ struct TableKind {
     std::vector<std::string> countOptions; // in the screen's field order
     std::string countHelp;                 // the lines of --help that explain them
 
-    // The table built from the typed counts, or the screen's message refusing them.
-    std::function<std::variant<MatchTable, std::string>(const std::vector<std::string>& counts)>
-        build;
-    // Empty: the kind has no random variant. Otherwise as `build`, placing players by chance.
-    std::function<std::variant<MatchTable, std::string>(const std::vector<std::string>& counts,
-                                                        std::uint32_t seed)>
-        buildRandom;
+    // The run parameters of the typed counts, or the screen's message refusing them.
+    std::function<std::variant<RunParameters, std::string>(const std::vector<std::string>& counts)>
+        check;
+    std::function<MatchTable(const RunParameters&)> generate;
+    // Empty: the kind has no random variant. Otherwise as `generate`, placing players by chance.
+    std::function<MatchTable(const RunParameters&, std::uint32_t seed)> generateRandom;
     std::function<std::string(const MatchTable&)> json;
     std::function<MatchGrid(const MatchTable&)> grid;
     std::function<PrintResult(const MatchTable&)> print; // empty: the kind has no print layout
