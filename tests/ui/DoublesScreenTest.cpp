@@ -1,6 +1,8 @@
-#include "matchtable/ui/DoublesScreen.h"
+#include "ScreenTestSupport.h"
+
 #include "common/ui/MessageBox.h"
 #include "matchtable/MatchGrid.h"
+#include "matchtable/ui/DoublesScreen.h"
 #include "output/DoublesCsv.h"
 
 #include <QComboBox>
@@ -21,6 +23,8 @@
 #include <memory>
 
 using namespace zoruka;
+using test::leave;
+using test::textColour;
 using ui::MessageBox;
 
 namespace {
@@ -101,31 +105,7 @@ private:
         QCOMPARE(m_boxes->shown().first().text, text);
     }
 
-    static QColor textColour(QComboBox* field)
-    {
-        return field->lineEdit()->palette().color(QPalette::Active, QPalette::Text);
-    }
-
-    static void leave(QWidget* field, Qt::FocusReason reason = Qt::TabFocusReason)
-    {
-        QFocusEvent event(QEvent::FocusOut, reason);
-        QApplication::sendEvent(field, &event);
-    }
-
-    // The grid as the user reads it: one line per row, cells separated by "|".
-    QStringList gridText() const
-    {
-        QStringList lines;
-        for (int row = 0; row < grid()->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < grid()->columnCount(); ++column) {
-                const QTableWidgetItem* item = grid()->item(row, column);
-                cells << (item ? item->text() : QString());
-            }
-            lines << cells.join(QLatin1Char('|'));
-        }
-        return lines;
-    }
+    QStringList gridText() const { return test::gridText(grid()); }
 
     int pixels(int twips) const { return twipsToPixels(twips, grid()->logicalDpiX()); }
 
