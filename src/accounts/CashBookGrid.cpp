@@ -6,9 +6,9 @@
 
 namespace zoruka {
 
-MatchGrid cashBookGrid(const CashBookMonth& month)
+GridModel cashBookGrid(const CashBookMonth& month)
 {
-    MatchGrid grid = listGrid({"日付", "費目ｺｰﾄﾞ", "費目", "収入", "支出", "残高", "備考"},
+    GridModel grid = listGrid({"日付", "費目ｺｰﾄﾞ", "費目", "収入", "支出", "残高", "備考"},
                               {500, 1000, 2000, 1000, 1000, 1000, 2000}, 100, month.rows.size());
     int row = 1;
     for (const CashBookRow& entry : month.rows) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "accounts/CashBookMonth.h"
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 
 namespace zoruka {
 
@@ -11,6 +11,6 @@ namespace zoruka {
 // running balance and the note. Amounts are in the "#,###,##0" pattern and right-aligned.
 // The grid has at least 100 rows (the header included) and more when the month has more
 // entries, so that every entry is shown.
-MatchGrid cashBookGrid(const CashBookMonth& month);
+GridModel cashBookGrid(const CashBookMonth& month);
 
 } // namespace zoruka

@@ -11,7 +11,7 @@ GridCell amountCell(long long amount) { return {formatAmount(amount), CellAlignm
 
 // Writes one kind's items, with their amounts in `column`, and its total row from `row`;
 // returns the row after them.
-int addKind(MatchGrid& grid, int row, const std::vector<ItemTotal>& items, int column,
+int addKind(GridModel& grid, int row, const std::vector<ItemTotal>& items, int column,
             std::string_view totalLabel, long long total)
 {
     for (const ItemTotal& item : items) {
@@ -26,9 +26,9 @@ int addKind(MatchGrid& grid, int row, const std::vector<ItemTotal>& items, int c
 
 } // namespace
 
-MatchGrid closingGrid(const MonthTotals& totals)
+GridModel closingGrid(const MonthTotals& totals)
 {
-    MatchGrid grid = listGrid({"費目", "収入額", "支出額", "合計"}, {2000, 1500, 1500, 1500}, 100,
+    GridModel grid = listGrid({"費目", "収入額", "支出額", "合計"}, {2000, 1500, 1500, 1500}, 100,
                               totals.income.size() + totals.expense.size() + 2);
     const int next = addKind(grid, 1, totals.income, 1, "（収入合計）", totals.incomeTotal);
     addKind(grid, next, totals.expense, 2, "（支出合計）", totals.expenseTotal);

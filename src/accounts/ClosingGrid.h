@@ -1,7 +1,7 @@
 #pragma once
 
 #include "accounts/MonthClosing.h"
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 
 namespace zoruka {
 
@@ -10,6 +10,6 @@ namespace zoruka {
 // the row "（収入合計）" with the income total under 合計, then the expense items (total under
 // 支出額) and "（支出合計）". Amounts are in the "#,###,##0" pattern; amounts and the total labels
 // are right-aligned. The grid has at least 100 rows and grows to hold every item.
-MatchGrid closingGrid(const MonthTotals& totals);
+GridModel closingGrid(const MonthTotals& totals);
 
 } // namespace zoruka

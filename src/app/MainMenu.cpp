@@ -6,6 +6,7 @@
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
 #include "store/Database.h"
+#include "store/StoreError.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 #include "matchtable/ResultStore.h"
 #include "output/PrintResult.h"
 #include "output/TextEncoding.h"
@@ -27,7 +27,7 @@ struct TableKind {
     // Empty: the kind has no random variant. Otherwise as `generate`, placing players by chance.
     std::function<MatchTable(const RunParameters&, std::uint32_t seed)> generateRandom;
     std::function<std::string(const MatchTable&)> json;
-    std::function<MatchGrid(const MatchTable&)> grid;
+    std::function<GridModel(const MatchTable&)> grid;
     std::function<PrintResult(const MatchTable&)> print; // empty: the kind has no print layout
     // Empty: the kind has no CSV export. Otherwise writes the file; returns the failure message.
     std::function<std::optional<std::string>(const MatchTable&, const std::string& path,

@@ -2,8 +2,19 @@
 
 #include <cstdio>
 #include <ctime>
+#include <optional>
 
 namespace zoruka {
+
+namespace {
+
+std::optional<StartupValues>& fixedValues()
+{
+    static std::optional<StartupValues> values;
+    return values;
+}
+
+} // namespace
 
 std::string formatShortDate(const CalendarDate& date)
 {
@@ -29,6 +40,16 @@ CalendarDate StartupValues::systemToday()
     std::tm local{};
     localtime_r(&now, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+void StartupValues::fix(const CalendarDate& today) { fixedValues() = forDate(today); }
+
+const StartupValues& StartupValues::current()
+{
+    if (!fixedValues()) {
+        fix(systemToday());
+    }
+    return *fixedValues();
 }
 
 } // namespace zoruka

@@ -19,6 +19,13 @@ struct StartupValues {
 
     static StartupValues forDate(const CalendarDate& date);
     static CalendarDate systemToday();
+
+    // The values of the run, fixed by the start-up routine when the menu loads; the screens read
+    // them for the rest of the run.
+    static void fix(const CalendarDate& today);
+    // The values last fixed; fixes them for the computer's date when nothing was fixed yet (a
+    // screen created without the menu, as in tests).
+    static const StartupValues& current();
 };
 
 // "yy/mm/dd" of a date (the year's last two digits).

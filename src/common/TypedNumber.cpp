@@ -1,6 +1,6 @@
 #include "common/TypedNumber.h"
 
-#include "store/AmountText.h"
+#include "common/AmountText.h"
 
 #include <array>
 #include <utility>

@@ -1,6 +1,7 @@
 #include "matchtable/DoublesGrid.h"
 
 #include "matchtable/RestRotation.h"
+#include "matchtable/TableGrid.h"
 
 #include <algorithm>
 
@@ -8,7 +9,7 @@ namespace zoruka {
 
 namespace {
 
-void layOutHeader(MatchGrid& grid, const RunParameters& params)
+void layOutHeader(GridModel& grid, const RunParameters& params)
 {
     const int restColumn = 2 * params.courts + 1;
     grid.columnTwips[static_cast<std::size_t>(restColumn)] = 500 + 200 * params.resting;
@@ -22,7 +23,7 @@ void layOutHeader(MatchGrid& grid, const RunParameters& params)
     grid.mergedColumns = {restColumn};
 }
 
-void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vector<int>& playing)
+void fillGame(GridModel& grid, const MatchTable& table, int game, const std::vector<int>& playing)
 {
     const int sides = 2 * table.params.courts;
     const int row = game + 1;
@@ -53,10 +54,10 @@ void fillGame(MatchGrid& grid, const MatchTable& table, int game, const std::vec
 
 } // namespace
 
-MatchGrid doublesGrid(const MatchTable& table)
+GridModel doublesGrid(const MatchTable& table)
 {
     const RunParameters& params = table.params;
-    MatchGrid grid = tableGrid(2, params.games, 2 * params.courts + 2, CellAlignment::CentreBottom);
+    GridModel grid = tableGrid(2, params.games, 2 * params.courts + 2, CellAlignment::CentreBottom);
     layOutHeader(grid, params);
 
     const int built = table.builtGames();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 #include "matchtable/ResultStore.h"
 
 namespace zoruka {
@@ -8,6 +8,6 @@ namespace zoruka {
 // The doubles screen's grid: two header rows (court numbers, A面/B面 sides), a game label per
 // row, one "3-7" cell per court side and the rest list. Each court shows first the pair of the
 // player who comes first in the game's rotation, so courts follow the rotation order.
-MatchGrid doublesGrid(const MatchTable& table);
+GridModel doublesGrid(const MatchTable& table);
 
 } // namespace zoruka

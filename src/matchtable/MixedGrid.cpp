@@ -1,11 +1,13 @@
 #include "matchtable/MixedGrid.h"
 
+#include "matchtable/TableGrid.h"
+
 namespace zoruka {
 
-MatchGrid mixedGrid(const MatchTable& table)
+GridModel mixedGrid(const MatchTable& table)
 {
     const RunParameters& params = table.params;
-    MatchGrid grid = tableGrid(3, params.games, 4 * params.courts + 2, CellAlignment::Centre);
+    GridModel grid = tableGrid(3, params.games, 4 * params.courts + 2, CellAlignment::Centre);
     grid.fixedRows = 3;
     for (std::size_t column = 1; column < grid.columnTwips.size(); ++column) {
         grid.columnTwips[column] = 500;

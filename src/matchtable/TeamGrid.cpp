@@ -1,6 +1,7 @@
 #include "matchtable/TeamGrid.h"
 
 #include "matchtable/FixedPairGenerator.h"
+#include "matchtable/TableGrid.h"
 
 #include <functional>
 
@@ -9,10 +10,10 @@ namespace zoruka {
 namespace {
 
 // Two header rows: `courtHeading(c)` over both columns of court c, then "Aﾁｰﾑ" and "Bﾁｰﾑ".
-MatchGrid teamsGrid(const RunParameters& params,
+GridModel teamsGrid(const RunParameters& params,
                     const std::function<std::string(int court)>& courtHeading)
 {
-    MatchGrid grid = tableGrid(2, params.games, 2 * params.courts + 1, CellAlignment::Centre);
+    GridModel grid = tableGrid(2, params.games, 2 * params.courts + 1, CellAlignment::Centre);
     for (int court = 1; court <= params.courts; ++court) {
         for (int side = 0; side < 2; ++side) {
             const int column = 2 * court - 1 + side;
@@ -26,9 +27,9 @@ MatchGrid teamsGrid(const RunParameters& params,
 
 } // namespace
 
-MatchGrid teamGrid(const MatchTable& table)
+GridModel teamGrid(const MatchTable& table)
 {
-    MatchGrid grid =
+    GridModel grid =
         teamsGrid(table.params, [](int court) { return std::to_string(court) + "コート"; });
     for (int game = 1; game <= table.builtGames(); ++game) {
         for (int slot = 1; slot <= 2 * table.params.courts; ++slot) {
@@ -39,9 +40,9 @@ MatchGrid teamGrid(const MatchTable& table)
     return grid;
 }
 
-MatchGrid fixedPairGrid(const MatchTable& table)
+GridModel fixedPairGrid(const MatchTable& table)
 {
-    MatchGrid grid =
+    GridModel grid =
         teamsGrid(table.params, [](int court) { return "コート" + std::to_string(court); });
     for (int game = 1; game <= table.builtGames(); ++game) {
         for (int court = 1; court <= storedCourts(table, game); ++court) {

@@ -8,13 +8,13 @@ namespace zoruka {
 
 namespace {
 
-bool mergesRow(const MatchGrid& grid, int row)
+bool mergesRow(const GridModel& grid, int row)
 {
     return std::find(grid.mergedRows.begin(), grid.mergedRows.end(), row) != grid.mergedRows.end();
 }
 
 // The text shown at a cell: empty where it continues the merged cell on its left.
-std::string shownText(const MatchGrid& grid, int row, int column)
+std::string shownText(const GridModel& grid, int row, int column)
 {
     const std::string& text = grid.cell(row, column).text;
     if (column > 0 && mergesRow(grid, row) && !text.empty() &&
@@ -26,7 +26,7 @@ std::string shownText(const MatchGrid& grid, int row, int column)
 
 } // namespace
 
-std::string gridText(const MatchGrid& grid)
+std::string gridText(const GridModel& grid)
 {
     std::vector<int> widths(static_cast<std::size_t>(grid.columns), 0);
     for (int row = 0; row < grid.rows; ++row) {

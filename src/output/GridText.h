@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 
 #include <string>
 
@@ -9,6 +9,6 @@ namespace zoruka {
 // The grid as plain text, one line per row, columns padded to equal display width and separated
 // by two blanks; a merged cell's text stands once, in its first column. Lines end with "\n" and
 // carry no trailing blanks.
-std::string gridText(const MatchGrid& grid);
+std::string gridText(const GridModel& grid);
 
 } // namespace zoruka

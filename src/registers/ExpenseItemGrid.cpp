@@ -4,9 +4,9 @@
 
 namespace zoruka {
 
-MatchGrid expenseItemGrid(const std::vector<ExpenseItem>& items)
+GridModel expenseItemGrid(const std::vector<ExpenseItem>& items)
 {
-    MatchGrid grid =
+    GridModel grid =
         listGrid({"区分", "NO", "名称", "略称"}, {1000, 1000, 3500, 1500}, 50, items.size());
     int row = 1;
     for (const ExpenseItem& item : items) {

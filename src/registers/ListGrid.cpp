@@ -4,11 +4,11 @@
 
 namespace zoruka {
 
-MatchGrid listGrid(const std::vector<std::string_view>& headers, const std::vector<int>& twips,
+GridModel listGrid(const std::vector<std::string_view>& headers, const std::vector<int>& twips,
                    int minimumRows, std::size_t dataRows)
 {
     const int rows = std::max(minimumRows, static_cast<int>(dataRows) + 1);
-    MatchGrid grid(rows, static_cast<int>(headers.size()));
+    GridModel grid(rows, static_cast<int>(headers.size()));
     grid.fixedRows = 1;
     grid.fixedColumns = 0;
     grid.columnTwips = twips;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 
 #include <cstddef>
 #include <string_view>
@@ -12,7 +12,7 @@ namespace zoruka {
 // centred, columns are `twips` wide, and there is no fixed column. The grid has `minimumRows`
 // rows (the header included), or one row per data row plus the header when there are more, so
 // that a long list is shown whole. Data rows are rows 1 … dataRows.
-MatchGrid listGrid(const std::vector<std::string_view>& headers, const std::vector<int>& twips,
+GridModel listGrid(const std::vector<std::string_view>& headers, const std::vector<int>& twips,
                    int minimumRows, std::size_t dataRows);
 
 } // namespace zoruka

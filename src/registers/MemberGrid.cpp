@@ -4,9 +4,9 @@
 
 namespace zoruka {
 
-MatchGrid memberGrid(const std::vector<Member>& members)
+GridModel memberGrid(const std::vector<Member>& members)
 {
-    MatchGrid grid = listGrid({"氏名", "ヨミ", "年齢", "性別", "対象"}, {2000, 2000, 800, 800, 800},
+    GridModel grid = listGrid({"氏名", "ヨミ", "年齢", "性別", "対象"}, {2000, 2000, 800, 800, 800},
                               100, members.size());
     int row = 1;
     for (const Member& member : members) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <stdexcept>
+#include "common/UserError.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,9 +14,9 @@ namespace zoruka {
 // Mistakes of the calling code (an unknown table, index or column name, a wrong number of seek
 // values, writing without addNew()/edit()) are not StoreErrors: they throw std::invalid_argument
 // or std::logic_error.
-class StoreError : public std::runtime_error {
+class StoreError : public UserError {
 public:
-    explicit StoreError(const std::string& message) : std::runtime_error(message) {}
+    explicit StoreError(const std::string& message) : UserError(message) {}
 
     static StoreError missing();
     static StoreError notOurs();

@@ -1,6 +1,6 @@
 #include "store/TableCursor.h"
 
-#include "store/AmountText.h"
+#include "common/AmountText.h"
 #include "store/SqlText.h"
 #include "store/StoreError.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 #include "registers/RegisterTestSupport.h"
 #include "store/StoreTestSupport.h"
 
@@ -12,7 +12,7 @@
 namespace zoruka::test {
 
 // The grid's filled rows as the user reads them, cells separated by "|".
-inline std::vector<std::string> filledRows(const MatchGrid& grid)
+inline std::vector<std::string> filledRows(const GridModel& grid)
 {
     std::vector<std::string> lines;
     for (int row = 0; row < grid.rows; ++row) {

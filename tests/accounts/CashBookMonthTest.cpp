@@ -62,7 +62,7 @@ TEST(CashBookGrid, IsTheCashBookLayout)
 {
     CashBookMonth month;
     month.rows.push_back({"03", "2", "20100", "シャトル代", 123'456'789, -123'456'789, "羽"});
-    const MatchGrid grid = cashBookGrid(month);
+    const GridModel grid = cashBookGrid(month);
     EXPECT_EQ(grid.rows, 100);
     EXPECT_EQ(grid.columns, 7);
     EXPECT_EQ(grid.fixedRows, 1);
@@ -84,7 +84,7 @@ TEST(CashBookGrid, GrowsToHoldEveryEntryOfABusyMonth)
 {
     CashBookMonth month;
     month.rows.resize(150, CashBookRow{"10", "1", "10200", "月会費", 1, 0, ""});
-    const MatchGrid grid = cashBookGrid(month);
+    const GridModel grid = cashBookGrid(month);
     EXPECT_EQ(grid.rows, 151);
     EXPECT_EQ(grid.cell(150, 1).text, "10200");
 }

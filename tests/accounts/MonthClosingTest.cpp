@@ -39,7 +39,7 @@ TEST_F(MonthClosingTest, TotalsEachItemOnceInOrderOfFirstAppearance)
     EXPECT_EQ(april.expenseTotal, 20500);
     EXPECT_EQ(april.carryForward(), 24000);
 
-    const MatchGrid grid = closingGrid(april);
+    const GridModel grid = closingGrid(april);
     EXPECT_EQ(grid.rows, 100);
     EXPECT_EQ(grid.columnTwips, (std::vector<int>{2000, 1500, 1500, 1500}));
     EXPECT_EQ(test::filledRows(grid), (std::vector<std::string>{
@@ -142,7 +142,7 @@ TEST(ClosingGrid, GrowsToHoldEveryItem)
     MonthTotals totals;
     totals.income.resize(80, ItemTotal{"10200", "月会費", 1});
     totals.expense.resize(40, ItemTotal{"20100", "シャトル代", 1});
-    const MatchGrid grid = closingGrid(totals);
+    const GridModel grid = closingGrid(totals);
     EXPECT_EQ(grid.rows, 123);
     EXPECT_EQ(grid.cell(122, 0).text, "（支出合計）");
 }

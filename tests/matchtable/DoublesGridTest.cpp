@@ -7,7 +7,7 @@ namespace {
 
 using namespace zoruka;
 
-std::vector<std::string> rowTexts(const MatchGrid& grid, int row)
+std::vector<std::string> rowTexts(const GridModel& grid, int row)
 {
     std::vector<std::string> texts;
     for (int column = 0; column < grid.columns; ++column) {
@@ -18,7 +18,7 @@ std::vector<std::string> rowTexts(const MatchGrid& grid, int row)
 
 TEST(DoublesGrid, HeaderRowsGameLabelsAndWidths)
 {
-    const MatchGrid grid = doublesGrid(DoublesGenerator::generate(9, 2, 3));
+    const GridModel grid = doublesGrid(DoublesGenerator::generate(9, 2, 3));
     ASSERT_EQ(grid.rows, 5);
     ASSERT_EQ(grid.columns, 6);
     EXPECT_EQ(rowTexts(grid, 0),
@@ -38,7 +38,7 @@ TEST(DoublesGrid, HeaderRowsGameLabelsAndWidths)
 
 TEST(DoublesGrid, CourtsFollowTheRotationAndRestsAreListed)
 {
-    const MatchGrid grid = doublesGrid(DoublesGenerator::generate(9, 2, 3));
+    const GridModel grid = doublesGrid(DoublesGenerator::generate(9, 2, 3));
     EXPECT_EQ(rowTexts(grid, 2),
               (std::vector<std::string>{"第1試合", "1-2", "3-8", "4-5", "6-7", "9"}));
     EXPECT_EQ(rowTexts(grid, 3),
@@ -54,7 +54,7 @@ TEST(DoublesGrid, SideAGoesToThePairOfTheFirstListedPlayer)
     // N = 12, C = 2: game 2 lists 9..12, 1..4, so the court holding 9 is shown first with the
     // pair of 9 on side A, whatever slots the generator gave it.
     const MatchTable table = DoublesGenerator::generate(12, 2, 2);
-    const MatchGrid grid = doublesGrid(table);
+    const GridModel grid = doublesGrid(table);
     const std::string first = grid.cell(3, 1).text;
     EXPECT_TRUE(first.rfind("9-", 0) == 0 || first.find("-9") == first.size() - 2) << first;
     EXPECT_EQ(grid.cell(3, 5).text, "5,6,7,8");
@@ -62,12 +62,12 @@ TEST(DoublesGrid, SideAGoesToThePairOfTheFirstListedPlayer)
 
 TEST(DoublesGrid, UnbuiltGamesKeepOnlyTheirLabels)
 {
-    const MatchGrid grid = doublesGrid(DoublesGenerator::generate(4, 1, 5));
+    const GridModel grid = doublesGrid(DoublesGenerator::generate(4, 1, 5));
     EXPECT_EQ(rowTexts(grid, 5), (std::vector<std::string>{"第4試合", "", "", ""}));
     EXPECT_EQ(rowTexts(grid, 6), (std::vector<std::string>{"第5試合", "", "", ""}));
     EXPECT_EQ(grid.columnTwips.back(), 500);
 
-    const MatchGrid noCourts = doublesGrid(DoublesGenerator::generate(5, 0, 2));
+    const GridModel noCourts = doublesGrid(DoublesGenerator::generate(5, 0, 2));
     EXPECT_EQ(noCourts.columns, 2);
     EXPECT_EQ(rowTexts(noCourts, 2), (std::vector<std::string>{"第1試合", ""}));
 }

@@ -7,7 +7,7 @@ namespace zoruka {
 namespace {
 
 // The grid as the user reads it: one line per non-empty row, cells separated by "|".
-std::vector<std::string> filledRows(const MatchGrid& grid)
+std::vector<std::string> filledRows(const GridModel& grid)
 {
     std::vector<std::string> lines;
     for (int row = 0; row < grid.rows; ++row) {
@@ -26,7 +26,7 @@ std::vector<std::string> filledRows(const MatchGrid& grid)
 
 TEST(ExpenseItemGrid, HasAYellowHeaderAndOneRowPerItem)
 {
-    const MatchGrid grid = expenseItemGrid(
+    const GridModel grid = expenseItemGrid(
         {{"1", "10100", "前月繰越", "", ""}, {"2", "20100", "シャトル代", "羽", "備考"}});
     EXPECT_EQ(grid.rows, 50);
     EXPECT_EQ(grid.columns, 4);
@@ -51,7 +51,7 @@ TEST(ExpenseItemGrid, GrowsBeyondFortyNineItems)
     std::vector<ExpenseItem> items(49, ExpenseItem{"1", "10200", "x", "", ""});
     EXPECT_EQ(expenseItemGrid(items).rows, 50);
     items.resize(60, ExpenseItem{"2", "20200", "y", "", ""});
-    const MatchGrid grid = expenseItemGrid(items);
+    const GridModel grid = expenseItemGrid(items);
     EXPECT_EQ(grid.rows, 61);
     EXPECT_EQ(grid.cell(60, 1).text, "20200");
 }
@@ -67,7 +67,7 @@ TEST(MemberGrid, ShowsSexAndExclusionAsTheListReadsThem)
     hanako.kana = "サトウハナコ";
     hanako.sex = "2";
     hanako.excluded = true;
-    const MatchGrid grid = memberGrid({hanako, taro});
+    const GridModel grid = memberGrid({hanako, taro});
     EXPECT_EQ(grid.rows, 100);
     EXPECT_EQ(grid.columnTwips, (std::vector<int>{2000, 2000, 800, 800, 800}));
     EXPECT_EQ(filledRows(grid), (std::vector<std::string>{"氏名|ヨミ|年齢|性別|対象",

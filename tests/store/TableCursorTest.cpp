@@ -1,6 +1,6 @@
 #include "StoreTestSupport.h"
 
-#include "store/AmountText.h"
+#include "common/AmountText.h"
 #include "store/StoreError.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "ScreenTestSupport.h"
 
+#include "common/GridModel.h"
 #include "common/ui/MessageBox.h"
-#include "matchtable/MatchGrid.h"
 #include "matchtable/ui/DoublesScreen.h"
 #include "output/DoublesCsv.h"
 

@@ -1,7 +1,7 @@
 #include "RegisterScreenSupport.h"
 #include "ScreenTestSupport.h"
 
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 #include "registers/ui/ExpenseItemScreen.h"
 
 #include <QGroupBox>

@@ -2,8 +2,8 @@
 
 #include "app/MainMenu.h"
 #include "common/ui/MessageBox.h"
-#include "common/ui/PrintFlow.h"
 #include "matchtable/ui/MixedScreen.h"
+#include "output/ui/PrintFlow.h"
 
 #include <QComboBox>
 #include <QDialog>

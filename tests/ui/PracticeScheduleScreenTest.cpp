@@ -2,7 +2,7 @@
 #include "ScreenTestSupport.h"
 
 #include "accounts/ui/PracticeScheduleScreen.h"
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 
 #include <QPushButton>
 

@@ -1,10 +1,10 @@
 #include "TwoTeamScreenDriver.h"
 
 #include "app/MainMenu.h"
+#include "common/GridModel.h"
 #include "common/ui/MessageBox.h"
-#include "common/ui/PrintFlow.h"
-#include "matchtable/MatchGrid.h"
 #include "matchtable/ui/TeamScreen.h"
+#include "output/ui/PrintFlow.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "common/ui/BusyCursor.h"
 #include "common/ui/FieldCheck.h"
-#include "common/ui/MatchGridView.h"
+#include "common/ui/GridModelView.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
@@ -112,7 +112,7 @@ private slots:
     // the doubles screen happens to produce.
     void aMatchGridBecomesTableCellsSpansAndWidths()
     {
-        MatchGrid grid(4, 4);
+        GridModel grid(4, 4);
         const char* texts[4][4] = {
             {"H", "X", "X", "X"}, {"", "a", "a", "r"}, {"", "b", "", "r"}, {"", "", "", "r"}};
         for (int row = 0; row < 4; ++row) {
@@ -129,7 +129,7 @@ private slots:
         QTableWidget table;
         table.setRowCount(9);
         table.setSpan(5, 0, 2, 2); // left over from an earlier grid
-        ui::showMatchGrid(&table, grid);
+        ui::showGrid(&table, grid);
 
         QCOMPARE(table.rowCount(), 4);
         QCOMPARE(table.columnCount(), 4);

@@ -1,7 +1,7 @@
 #include "accounts/ui/DateCombos.h"
 
 #include "accounts/EntryDate.h"
-#include "app/StartupRoutine.h"
+#include "common/StartupValues.h"
 #include "common/ui/FieldCheck.h"
 #include "common/ui/QtText.h"
 #include "common/ui/Widgets.h"
@@ -29,7 +29,7 @@ QComboBox* makeDateCombo(QWidget* parent, const QString& name,
 DateCombos::DateCombos(QWidget* parent, bool withDay)
 {
     // The start-up date is "yy/mm/dd".
-    const std::string& today = StartupRoutine::values().today;
+    const std::string& today = StartupValues::current().today;
     m_year = makeDateCombo(parent, QStringLiteral("C年"), yearChoices(today.substr(0, 2)),
                            today.substr(0, 2));
     m_month = makeDateCombo(parent, QStringLiteral("C月"), twoDigitChoices(12), today.substr(3, 2));

@@ -1,14 +1,14 @@
 #include "accounts/ui/FeeCheckListScreen.h"
 
+#include "accounts/print/FeeCheckListPrint.h"
 #include "accounts/ui/MonthChoice.h"
 #include "common/ui/FormWidgets.h"
 #include "common/ui/MessageBox.h"
-#include "common/ui/PrintFlow.h"
 #include "common/ui/QtText.h"
 #include "common/ui/StoreCall.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
-#include "output/FeeCheckListPrint.h"
+#include "output/ui/PrintFlow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,15 +1,15 @@
 #include "accounts/ui/MonthlyReportScreen.h"
 
 #include "accounts/CashBookGrid.h"
+#include "accounts/print/MonthlyReportPrint.h"
 #include "accounts/ui/MonthChoice.h"
 #include "common/ui/FormWidgets.h"
 #include "common/ui/MessageBox.h"
-#include "common/ui/PrintFlow.h"
 #include "common/ui/QtText.h"
 #include "common/ui/StoreCall.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
-#include "output/MonthlyReportPrint.h"
+#include "output/ui/PrintFlow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

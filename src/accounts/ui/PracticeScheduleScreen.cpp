@@ -3,14 +3,14 @@
 #include "accounts/MonthCalendar.h"
 #include "accounts/PracticeSchedule.h"
 #include "accounts/ui/MonthChoice.h"
-#include "app/StartupRoutine.h"
+#include "common/GridModel.h"
+#include "common/StartupValues.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/Palette.h"
 #include "common/ui/QtText.h"
 #include "common/ui/StoreCall.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
-#include "matchtable/MatchGrid.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -146,7 +146,7 @@ void PracticeScheduleScreen::fillCalendar(const CalendarWeeks& weeks,
     m_grid->clear();
     m_grid->setRowCount(static_cast<int>(weeks.size()) + 1);
     m_grid->setColumnCount(kDaysInWeek);
-    const auto& weekdayNames = StartupRoutine::values().weekdayNames;
+    const auto& weekdayNames = StartupValues::current().weekdayNames;
     for (int column = 0; column < kDaysInWeek; ++column) {
         m_grid->setColumnWidth(column, twipsToPixels(kColumnTwips, m_grid->logicalDpiX()));
         m_grid->setItem(0, column,

@@ -1,6 +1,6 @@
 #include "common/ui/ListGridView.h"
 
-#include "common/ui/MatchGridView.h"
+#include "common/ui/GridModelView.h"
 #include "common/ui/Palette.h"
 #include "common/ui/Widgets.h"
 
@@ -18,9 +18,9 @@ ListGridView::ListGridView(QWidget* parent, const QString& name) : m_table(makeG
     m_table->setFocusPolicy(Qt::NoFocus);
 }
 
-void ListGridView::show(const MatchGrid& grid)
+void ListGridView::show(const GridModel& grid)
 {
-    showMatchGrid(m_table, grid);
+    showGrid(m_table, grid);
     m_chosen = -1;
     int width = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < m_table->columnCount(); ++column) {

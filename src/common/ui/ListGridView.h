@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 
 #include <QString>
 
@@ -22,7 +22,7 @@ public:
 
     // Replaces the whole grid and makes the control exactly as wide as its columns; no row is
     // chosen afterwards.
-    void show(const MatchGrid& grid);
+    void show(const GridModel& grid);
 
     // Highlights `row` and puts the previously chosen row back to white.
     void choose(int row);

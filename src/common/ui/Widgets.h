@@ -23,7 +23,7 @@ QComboBox* makeCombo(QWidget* parent, const QString& name);
 QLabel* makeLabel(QWidget* parent, const QString& text, const QString& name = {});
 
 // A read-only grid without Qt's own header sections: header rows and columns are ordinary
-// cells (see MatchGridView.h).
+// cells (see GridModelView.h).
 QTableWidget* makeGrid(QWidget* parent, const QString& name);
 
 // The items "first" .. "last" in ascending order, as the match-table combos offer.

@@ -2,13 +2,13 @@
 
 #include "common/ui/BusyCursor.h"
 #include "common/ui/FieldCheck.h"
-#include "common/ui/MatchGridView.h"
+#include "common/ui/GridModelView.h"
 #include "common/ui/MessageBox.h"
-#include "common/ui/PrintFlow.h"
 #include "common/ui/QtText.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
 #include "output/TableCsv.h"
+#include "output/ui/PrintFlow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -122,7 +122,7 @@ void MatchTableScreen::build()
         ui::BusyCursor busy;
         m_table = m_kind.generate(*verdict.params);
     }
-    ui::showMatchGrid(m_grid, m_kind.grid(*m_table));
+    ui::showGrid(m_grid, m_kind.grid(*m_table));
 }
 
 void MatchTableScreen::print()

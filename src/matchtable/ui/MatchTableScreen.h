@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 #include "matchtable/ResultStore.h"
 #include "output/PrintResult.h"
 #include "output/ui/CsvExportScreen.h"
@@ -80,7 +80,7 @@ protected:
         int promptedCounts = 0;
         std::function<Verdict(const Counts&)> check;
         std::function<MatchTable(const RunParameters&)> generate;
-        std::function<MatchGrid(const MatchTable&)> grid;
+        std::function<GridModel(const MatchTable&)> grid;
         std::function<PrintResult(const MatchTable&)> print;
         std::optional<CsvExport> csv; // nothing: the kind has no CSV export
     };

@@ -1,4 +1,4 @@
-#include "common/ui/PrintFlow.h"
+#include "output/ui/PrintFlow.h"
 
 #include "common/ui/BusyCursor.h"
 #include "common/ui/MessageBox.h"

@@ -14,10 +14,10 @@ struct GridCell {
     bool lightRed = false; // text in light red (women of a mixed table)
 };
 
-// What a match-table screen shows in its grid: cell texts, the yellow header cells, column
-// widths in twips (0 = the grid's default) and which rows and columns merge equal neighbours.
-// Rows and columns count from 0.
-struct MatchGrid {
+// What a screen shows in a grid (match tables, register lists, cash book, closing, calendar):
+// cell texts, the yellow header cells, column widths in twips (0 = the grid's default) and which
+// rows and columns merge equal neighbours. Rows and columns count from 0.
+struct GridModel {
     int rows = 0;
     int columns = 0;
     int fixedRows = 1;
@@ -27,8 +27,8 @@ struct MatchGrid {
     std::vector<int> mergedRows;
     std::vector<int> mergedColumns;
 
-    MatchGrid() = default;
-    MatchGrid(int rowCount, int columnCount)
+    GridModel() = default;
+    GridModel(int rowCount, int columnCount)
         : rows(rowCount), columns(columnCount),
           cells(static_cast<std::size_t>(rowCount * columnCount)),
           columnTwips(static_cast<std::size_t>(columnCount), 0)
@@ -44,14 +44,6 @@ struct MatchGrid {
         return cells[static_cast<std::size_t>(row * columns + column)];
     }
 };
-
-// A match-table grid of `headerRows` header rows, one row per game and `columns` columns: the
-// header rows and column 0 yellow, column 0 800 twips wide, "コート" at the top and "試合" in the
-// last header row of column 0, and "第g試合" labels below.
-MatchGrid tableGrid(int headerRows, int games, int columns, CellAlignment labelAlignment);
-
-// "3-7".
-std::string pairText(int first, int second);
 
 // Pixels for a width in twips (1/1440 inch) at `dotsPerInch`.
 inline int twipsToPixels(int twips, double dotsPerInch)

@@ -1,4 +1,4 @@
-#include "output/FeeCheckListPrint.h"
+#include "accounts/print/FeeCheckListPrint.h"
 #include "output/PageExtent.h"
 #include "output/PrintInspection.h"
 

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "matchtable/MatchGrid.h"
+#include "common/GridModel.h"
 
 class QTableWidget;
 
 namespace zoruka::ui {
 
-// Shows a match-table grid (of any of the four kinds) in `table`, replacing everything in it:
+// Shows a grid model (a match table, a list, the cash book, the closing) in `table`, replacing
+// everything in it:
 // - the grid's fixed rows and columns are the first rows and columns of the table (Qt's own
 //   header sections are hidden);
 // - header cells are yellow (palette colour 14), every cell is read-only;
@@ -14,6 +15,6 @@ namespace zoruka::ui {
 // - in each merged row, runs of equal non-empty neighbouring cells become one horizontal span;
 //   in each merged column, runs down the column become one vertical span (a cell already in a
 //   horizontal span is never part of a vertical one).
-void showMatchGrid(QTableWidget* table, const MatchGrid& grid);
+void showGrid(QTableWidget* table, const GridModel& grid);
 
 } // namespace zoruka::ui

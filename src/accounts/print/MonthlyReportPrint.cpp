@@ -1,4 +1,4 @@
-#include "output/MonthlyReportPrint.h"
+#include "accounts/print/MonthlyReportPrint.h"
 
 #include "common/NumberFormat.h"
 #include "output/PrintBuilder.h"

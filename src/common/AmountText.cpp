@@ -1,4 +1,4 @@
-#include "store/AmountText.h"
+#include "common/AmountText.h"
 
 namespace zoruka {
 

@@ -1,4 +1,4 @@
-#include "output/MonthlyReportPrint.h"
+#include "accounts/print/MonthlyReportPrint.h"
 #include "output/PageExtent.h"
 #include "output/PrintInspection.h"
 #include "output/PrintOperationsJson.h"

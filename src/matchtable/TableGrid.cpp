@@ -1,10 +1,10 @@
-#include "matchtable/MatchGrid.h"
+#include "matchtable/TableGrid.h"
 
 namespace zoruka {
 
-MatchGrid tableGrid(int headerRows, int games, int columns, CellAlignment labelAlignment)
+GridModel tableGrid(int headerRows, int games, int columns, CellAlignment labelAlignment)
 {
-    MatchGrid grid(headerRows + games, columns);
+    GridModel grid(headerRows + games, columns);
     for (int row = 0; row < headerRows; ++row) {
         for (int column = 0; column < columns; ++column) {
             grid.cell(row, column).header = true;

@@ -1,4 +1,4 @@
-#include "common/ui/MatchGridView.h"
+#include "common/ui/GridModelView.h"
 
 #include "common/ui/Palette.h"
 #include "common/ui/QtText.h"
@@ -33,7 +33,7 @@ Qt::Alignment toQt(CellAlignment alignment)
 
 class Spans {
 public:
-    Spans(QTableWidget* table, const MatchGrid& grid)
+    Spans(QTableWidget* table, const GridModel& grid)
         : m_table(table), m_grid(grid),
           m_covered(static_cast<std::size_t>(grid.rows * grid.columns), false)
     {
@@ -96,12 +96,12 @@ private:
     }
 
     QTableWidget* m_table;
-    const MatchGrid& m_grid;
+    const GridModel& m_grid;
     std::vector<bool> m_covered;
 };
 
 // The widest text of a column outside the merged rows, whose texts span several columns.
-int textWidth(const QTableWidget* table, const MatchGrid& grid, int column)
+int textWidth(const QTableWidget* table, const GridModel& grid, int column)
 {
     const QFontMetrics metrics(table->font());
     int widest = 0;
@@ -118,7 +118,7 @@ int textWidth(const QTableWidget* table, const MatchGrid& grid, int column)
 
 } // namespace
 
-void showMatchGrid(QTableWidget* table, const MatchGrid& grid)
+void showGrid(QTableWidget* table, const GridModel& grid)
 {
     table->horizontalHeader()->hide();
     table->verticalHeader()->hide();
