@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 
+#include "app/AboutBox.h"
 #include "app/MenuEntries.h"
 #include "app/StartupRoutine.h"
 #include "common/ui/StoreCall.h"
@@ -84,7 +85,13 @@ void MainMenu::build()
     quit->setMinimumSize(110, 36);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 
+    auto* about =
+        ui::makeButton(this, QStringLiteral("Bバージョン情報"), QStringLiteral("バージョン情報"));
+    about->setMinimumSize(130, 36);
+    connect(about, &QPushButton::clicked, this, [this] { showAboutBox(this); });
+
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(about);
     bottom->addStretch();
     bottom->addWidget(quit);
     auto* layout = new QVBoxLayout(this);

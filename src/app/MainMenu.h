@@ -12,7 +12,8 @@ namespace zoruka {
 struct MenuEntry;
 
 // aメニュv4, the start screen: a two-page tab control (match tables, club accounts) whose
-// buttons open the other screens, and "終了". Loading it runs the start-up routine.
+// buttons open the other screens, "バージョン情報" and "終了". Loading it runs the start-up
+// routine.
 //
 // Each screen is opened modeless as a parentless window, once: the first click creates it, later
 // clicks show and raise the same window. Screens are deleted when closed, so a click after the

@@ -2,7 +2,11 @@
 
 #include "app/MainMenu.h"
 #include "app/StartupRoutine.h"
+#include "common/ProgramVersion.h"
+#include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/SystemFonts.h"
+#include "store/DatabaseLocation.h"
 
 #include <QComboBox>
 #include <QFontInfo>
@@ -61,6 +65,7 @@ private slots:
         row("B会員登録", "会員登録", 1, true);
         row("Bマスター情報", "マスター情報登録", 1, true);
         row("B費目登録", "費目登録", 1, true);
+        row("Bバージョン情報", "バージョン情報", -1, true);
         row("終了", "終了", -1, true);
     }
 
@@ -212,6 +217,26 @@ private slots:
         delete menu;
         QVERIFY(screen);
         QVERIFY(screen->isVisible());
+    }
+
+    void versionInformationNamesTheDataFolderAndTheFontLicence()
+    {
+        ui::MessageBox::Script boxes;
+        MainMenu menu;
+        menu.show();
+        QTest::mouseClick(button(menu, QStringLiteral("Bバージョン情報")), Qt::LeftButton);
+        QCOMPARE(boxes.shown().size(), 1);
+        const ui::MessageBox::Shown& box = boxes.shown().first();
+        QCOMPARE(box.icon, ui::MessageBox::Icon::Information);
+        QCOMPARE(box.title, QStringLiteral("バージョン情報"));
+        const QString folder =
+            ui::toQString(DatabaseLocation::startFolder().file().parent_path().string());
+        for (const QString& part :
+             {QStringLiteral("ゾルカ　バージョン ") + ui::toQString(programVersion()) + '\n',
+              QStringLiteral("データのフォルダ:\n") + folder + '\n',
+              QStringLiteral("IPAフォントライセンスv1.0")}) {
+            QVERIFY2(box.text.contains(part), qPrintable(box.text));
+        }
     }
 
     void loadingRunsTheStartupRoutineForToday()
