@@ -31,6 +31,22 @@ bool isOfEntry(const TableCursor& details, const CashBookKey& key)
            details.value("明_収支区分") == key.kind && details.value("明_費目番号") == key.itemCode;
 }
 
+struct DetailRow {
+    std::string name;
+    long long fee = 0;
+    std::string note;
+};
+
+void addDetail(TableCursor& details, const CashBookKey& key, const DetailRow& row)
+{
+    std::vector<std::string> values = key.values();
+    values.push_back(row.name);
+    details.editOrAddNew(values);
+    details.setValue("明_金額", row.fee);
+    details.setValue("明_備考", row.note);
+    details.update();
+}
+
 } // namespace
 
 FeePayers loadFeePayers(const DatabaseLocation& location, const CashBookKey& key)
@@ -104,12 +120,7 @@ void storeFeePayers(const DatabaseLocation& location, const CashBookKey& key,
     deleteFeeDetail(database, key);
     TableCursor details = database.table(kTable);
     for (const std::string& name : names) {
-        std::vector<std::string> values = key.values();
-        values.push_back(name);
-        details.editOrAddNew(values);
-        details.setValue("明_金額", fee);
-        details.setValue("明_備考", note);
-        details.update();
+        addDetail(details, key, {name, fee, std::string(note)});
     }
     transaction.commit();
 }
@@ -124,6 +135,24 @@ void deleteFeeDetail(Database& database, const CashBookKey& key)
     TableCursor details = database.table(kTable);
     for (startDetail(details, key); isOfEntry(details, key); details.moveNext()) {
         details.deleteRow();
+    }
+}
+
+void moveFeeDetail(Database& database, const CashBookKey& from, const CashBookKey& to)
+{
+    TableCursor details = database.table(kTable);
+    std::vector<DetailRow> moved;
+    for (startDetail(details, from); isOfEntry(details, from); details.moveNext()) {
+        moved.push_back(
+            {details.value("明_氏名"), details.number("明_金額"), details.value("明_備考")});
+        details.deleteRow();
+    }
+    startDetail(details, to);
+    if (isOfEntry(details, to)) {
+        return;
+    }
+    for (const DetailRow& row : moved) {
+        addDetail(details, to, row);
     }
 }
 

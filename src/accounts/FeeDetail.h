@@ -71,4 +71,9 @@ std::string feeNote(std::string_view itemName, long long headCount);
 // Deletes every detail row of the entry with that key, within the caller's transaction.
 void deleteFeeDetail(Database& database, const CashBookKey& key);
 
+// Gives the detail rows of the entry `from` the key `to`, within the caller's transaction. Rows
+// already stored under `to` (payers entered for the new key before the entry was moved there)
+// are kept instead, and those of `from` are then deleted.
+void moveFeeDetail(Database& database, const CashBookKey& from, const CashBookKey& to);
+
 } // namespace zoruka

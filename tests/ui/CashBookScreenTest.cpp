@@ -299,6 +299,47 @@ private slots:
         QCOMPARE(test::shownBoxes(*m_boxes), (QStringList{outOfRange, outOfRange}));
     }
 
+    void correctingAPickedEntryMovesItWithItsDetail()
+    {
+        const QString askMove = cashBox("question", "選択した出納記録の日付・収支区分・費目が"
+                                                    "変更されています、明細と共に移動しますか？");
+        test::clickCell(grid(), 2, 0);
+        field("日付")->setText(QStringLiteral("26/04/12"));
+        press("B確定", false);
+        QCOMPARE(test::shownBoxes(*m_boxes), QStringList{askMove});
+        QCOMPARE(cashRows()[1], std::string("26|04|10|2|20100|4500|"));
+
+        m_boxes->clear();
+        press("B確定");
+        QCOMPARE(test::shownBoxes(*m_boxes),
+                 (QStringList{askMove, cashBox("warning", "出納記録と明細は移動されました。")}));
+        QCOMPARE(cashRows(),
+                 (std::vector<std::string>{"26|04|01|1|10100|12345|", "26|04|12|2|20100|4500|",
+                                           "26|05|01|1|10200|999|"}));
+        QCOMPARE(detailRows(), (std::vector<std::string>{"10|1|20100|山田太郎|500|",
+                                                         "12|2|20100|山田太郎|500|"}));
+        QCOMPARE(shownRows().last(), QStringLiteral("12|20100|シャトル代||4,500|7,845|"));
+
+        // Onto an entry that exists: refused before asking, nothing changes.
+        m_boxes->clear();
+        enterEntry("26/04/01", "1", "前月繰越", "4500");
+        press("B確定");
+        QCOMPARE(test::shownBoxes(*m_boxes),
+                 QStringList{cashBox("warning", "移動先の日付・収支区分・費目の出納記録が"
+                                                "既に登録されています、確認して下さい")});
+        QCOMPARE(m_boxes->unusedAnswers(), 1);
+        QCOMPARE(cashRows()[0], std::string("26|04|01|1|10100|12345|"));
+        QCOMPARE(cashRows().size(), std::size_t{3});
+
+        // After クリア the fields make a new entry, stored as ever.
+        m_boxes->clear();
+        click(m_screen.get(), "Bクリア");
+        enterEntry("26/04/13", "2", "シャトル代", "100");
+        press("B確定");
+        QCOMPARE(test::shownBoxes(*m_boxes), (QStringList{kConfirm, kSaved}));
+        QCOMPARE(cashRows().size(), std::size_t{4});
+    }
+
     void deletingTakesTheEntryWithItsDetail()
     {
         test::clickCell(grid(), 2, 0);
