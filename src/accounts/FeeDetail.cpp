@@ -1,8 +1,12 @@
 #include "accounts/FeeDetail.h"
 
+#include "accounts/MonthCalendar.h"
+#include "accounts/MonthPayments.h"
 #include "common/TypedNumber.h"
 #include "store/Database.h"
 #include "store/Transaction.h"
+
+#include <algorithm>
 
 namespace zoruka {
 
@@ -69,12 +73,36 @@ std::vector<std::string> feeChoices(const DatabaseLocation& location)
     rows.setIndex("Key_マスタ");
     rows.seek(Seek::After, {std::string(kFeeCategory), std::string(kLastSettingSequence)});
     std::vector<std::string> fees;
+    std::vector<long long> amounts;
     for (; !rows.eof() && rows.value("マ_番号") == kFeeCategory; rows.moveNext()) {
-        if (std::string fee = rows.value("マ_名称"); !fee.empty()) {
+        std::string fee = rows.value("マ_名称");
+        // "3000" and "3,000" are one fee; a text that is no amount is offered as it stands.
+        const std::optional<long long> amount = readFee(fee);
+        const bool blank = fee.empty() || amount == 0;
+        const bool listed = amount ? std::ranges::find(amounts, *amount) != amounts.end()
+                                   : std::ranges::find(fees, fee) != fees.end();
+        if (!blank && !listed) {
+            if (amount) {
+                amounts.push_back(*amount);
+            }
             fees.push_back(std::move(fee));
         }
     }
     return fees;
+}
+
+std::vector<std::string> previousMonthPayers(const DatabaseLocation& location,
+                                             const CashBookKey& key)
+{
+    const EntryDate month = previousMonth({key.date.yy, key.date.mm, "01"});
+    std::vector<std::string> names;
+    for (const Payment& payment : readMonthPayments(location, month)) {
+        if (payment.kind == key.kind && payment.itemCode == key.itemCode &&
+            std::ranges::find(names, payment.name) == names.end()) {
+            names.push_back(payment.name);
+        }
+    }
+    return names;
 }
 
 std::optional<long long> readFee(std::string_view typed)

@@ -47,9 +47,14 @@ struct FeeCheck {
 FeePayers loadFeePayers(const DatabaseLocation& location, const CashBookKey& key);
 
 // The fees to offer: マ_名称 of every master row of category "500" with a sequence number above
-// "010" (the monthly fee and the participation fees), in sequence order, empty ones left out.
-// Throws StoreError.
+// "010" (the monthly fee and the participation fees), in sequence order, each amount once; blank
+// fees (empty, or 0 as the settings store a blank) are left out. Throws StoreError.
 std::vector<std::string> feeChoices(const DatabaseLocation& location);
+
+// The payers of the entries of `key`'s kind and item in the month before `key`'s, each name once
+// in the order they first paid (by day, then name). Throws StoreError.
+std::vector<std::string> previousMonthPayers(const DatabaseLocation& location,
+                                             const CashBookKey& key);
 
 // A per-head fee as typed: whole yen from 0 to kMaxFee, commas allowed; nothing otherwise.
 std::optional<long long> readFee(std::string_view typed);

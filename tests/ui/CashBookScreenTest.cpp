@@ -404,14 +404,14 @@ private slots:
             click(detail, "B追加");
             QCOMPARE(listed(payers), (QStringList{"山田太郎", "佐藤花子"}));
             QCOMPARE(child<QLineEdit>(detail, "人数")->text(), QStringLiteral("2"));
-            QCOMPARE(child<QLineEdit>(detail, "金額")->text(), QStringLiteral("6000"));
+            QCOMPARE(child<QLineEdit>(detail, "金額")->text(), QStringLiteral("6,000"));
 
             // Twelve at 3,000 make 36,000, beyond what sixteen bits hold.
             child<QLineEdit>(detail, "人数")->setText(QStringLiteral("12"));
             child<QLineEdit>(detail, "備考")->setText(QStringLiteral("4月分"));
             m_boxes->answer(true);
             click(detail, "B確定");
-            QCOMPARE(child<QLineEdit>(detail, "金額")->text(), QStringLiteral("36000"));
+            QCOMPARE(child<QLineEdit>(detail, "金額")->text(), QStringLiteral("36,000"));
             click(detail, "B終了");
         });
         QVERIFY(opened);
@@ -428,6 +428,53 @@ private slots:
         QCOMPARE(cashRows().size(), std::size_t{3});
         press("B確定");
         QCOMPARE(cashRows()[2], std::string("26|04|18|1|10200|36000|月会費  12名"));
+    }
+
+    void theDetailTakesManyPayersAtOnce()
+    {
+        club_settings::save(m_folder->location(), {"ゾルカ会", "3000", "0", "3000", "500"});
+        {
+            Database database = Database::open(m_folder->location());
+            test::enterDetail(database, "26/03/20", "1", "10200", "佐藤花子");
+            test::enterDetail(database, "26/03/05", "1", "10200", "山田太郎");
+            test::enterDetail(database, "26/03/05", "1", "10300", "青木一郎");
+        }
+        enterEntry("26/04/18", "1", "月会費", "");
+        const bool opened = openDetail([this](QDialog* detail) {
+            auto* fee = child<QComboBox>(detail, "C会費");
+            QCOMPARE(fee->count(), 2);
+            QCOMPARE(fee->itemText(1), QStringLiteral("500"));
+            fee->setCurrentIndex(0);
+            auto* members = child<QListWidget>(detail, "L会員名簿");
+            auto* payers = child<QListWidget>(detail, "L納入者");
+
+            // Last month's payers of the same item, then every active member not listed yet.
+            click(detail, "B前月");
+            QCOMPARE(listed(payers), (QStringList{"山田太郎", "佐藤花子"}));
+            click(detail, "B全員");
+            QCOMPARE(listed(payers), (QStringList{"山田太郎", "佐藤花子", "青木一郎"}));
+
+            // Several chosen names move either way at once.
+            payers->item(0)->setSelected(true);
+            payers->item(2)->setSelected(true);
+            click(detail, "B削除");
+            QCOMPARE(listed(payers), QStringList{"佐藤花子"});
+            members->selectAll();
+            click(detail, "B追加");
+            QCOMPARE(listed(payers), (QStringList{"佐藤花子", "青木一郎", "山田太郎"}));
+            QCOMPARE(child<QLineEdit>(detail, "人数")->text(), QStringLiteral("3"));
+            QCOMPARE(child<QLineEdit>(detail, "金額")->text(), QStringLiteral("9,000"));
+            m_boxes->answer(true);
+            click(detail, "B確定");
+            click(detail, "B終了");
+        });
+        QVERIFY(opened);
+        QCOMPARE(field("金額")->text(), QStringLiteral("9000"));
+        QCOMPARE(detailRows(), (std::vector<std::string>{
+                                   "05|1|10200|山田太郎|500|", "05|1|10300|青木一郎|500|",
+                                   "10|1|20100|山田太郎|500|", "10|2|20100|山田太郎|500|",
+                                   "18|1|10200|佐藤花子|3000|", "18|1|10200|山田太郎|3000|",
+                                   "18|1|10200|青木一郎|3000|", "20|1|10200|佐藤花子|500|"}));
     }
 
     void theDetailListsTheStoredPayersAndClosingItKeepsTheFields()
