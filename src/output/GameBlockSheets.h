@@ -31,7 +31,7 @@ public:
     static constexpr int kHeavyLine = 4;
     static constexpr int kLightLine = 3;
     // How far a block's lines reach to either side of where they are drawn.
-    static constexpr double kLineReach = kHeavyLine * kMillimetresPerLineUnit / 2;
+    static constexpr double kLineReach = lineReach(kHeavyLine);
 
     // The height of a block of `rows` rows and nothing below them.
     static constexpr double rowsHeight(int rows) { return kHeaderHeight + rows * kRowHeight; }
