@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <filesystem>
@@ -338,6 +339,26 @@ private slots:
         press("B確定");
         QCOMPARE(test::shownBoxes(*m_boxes), (QStringList{kConfirm, kSaved}));
         QCOMPARE(cashRows().size(), std::size_t{4});
+    }
+
+    void aLongNoteNeverWidensTheWindowPastTheScreen()
+    {
+        const int before = m_screen->width();
+        const QString note(1000, QChar(u'備'));
+        enterEntry("26/04/20", "2", "シャトル代", "100");
+        field("備考")->setText(note);
+        press("B確定");
+        const QTableWidgetItem* cell = grid()->item(3, 6);
+        QCOMPARE(cell->text(), note);
+        QCOMPARE(cell->toolTip(), note);
+        const QRect screen = m_screen->screen()->availableGeometry();
+        QVERIFY(m_screen->frameGeometry().width() <= screen.width());
+        QVERIFY(grid()->width() < m_screen->width());
+
+        // With the note gone the window is as wide as it was.
+        press("B削除");
+        QCOMPARE(shownRows().size(), 3);
+        QCOMPARE(m_screen->width(), before);
     }
 
     void deletingTakesTheEntryWithItsDetail()
