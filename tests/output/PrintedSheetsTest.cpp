@@ -72,9 +72,9 @@ struct SheetCase {
     std::function<PrintResult(const MatchTable&)> print;
 };
 
-class GameBlockSheets : public testing::TestWithParam<SheetCase> {};
+class MatchTableSheets : public testing::TestWithParam<SheetCase> {};
 
-TEST_P(GameBlockSheets, EveryNumberEndsInsideItsCell)
+TEST_P(MatchTableSheets, EveryNumberEndsInsideItsCell)
 {
     const PrintResult result = GetParam().print(GetParam().table());
     ASSERT_FALSE(result.refused());
@@ -82,7 +82,7 @@ TEST_P(GameBlockSheets, EveryNumberEndsInsideItsCell)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    TwoDigitNumbers, GameBlockSheets,
+    TwoDigitNumbers, MatchTableSheets,
     testing::Values(
         SheetCase{"Doubles20", [] { return DoublesGenerator::generate(20, 4, 12); }, printDoubles},
         // Five rests to a line in the smaller size.
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(LongTexts, ReportSheets,
                              return std::string(info.param.name);
                          });
 
-TEST(ReportSheets, EveryPayerStaysReadable)
+TEST(PayerNames, EveryPayerStaysReadable)
 {
     const MonthlyReport report = reportWith("長谷川三郎丸子", "");
     const PrintResult result = printMonthlyReport(report, {true, false});
