@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zoruka {
 
@@ -30,10 +31,11 @@ int advance(char32_t c)
 // Millimetres per font unit at `points`.
 double scale(double points) { return points * kMillimetresPerPoint / print_font::kUnitsPerEm; }
 
-long long advances(std::string_view text)
+// The advances of `text`, added up no further than past `limit` units.
+long long advances(std::string_view text, double limit = std::numeric_limits<double>::infinity())
 {
     long long units = 0;
-    for (std::size_t at = 0; at < text.size();) {
+    for (std::size_t at = 0; at < text.size() && static_cast<double>(units) <= limit;) {
         units += advance(nextCodePoint(text, at));
     }
     return units;
@@ -65,7 +67,11 @@ double printedAscent(double points) { return print_font::kAscender * scale(point
 FittedText fitText(std::string_view text, double size, double room)
 {
     const std::string_view printed = withoutTrailingBlanks(text);
-    const double width = printedWidth(printed, size);
+    const double smallest = std::min(size, kSmallestTextSize);
+    // A text that would not fit even at the smallest size is measured no further (a note may be
+    // thousands of characters long).
+    const double width =
+        static_cast<double>(advances(printed, room / scale(smallest))) * scale(size);
     if (width <= room + kTolerance) {
         return {std::string(text), size};
     }
@@ -75,7 +81,6 @@ FittedText fitText(std::string_view text, double size, double room)
     if (fitting >= kSmallestTextSize) {
         return {std::string(text), fitting};
     }
-    const double smallest = std::min(size, kSmallestTextSize);
     const double clearUnits = clear / scale(smallest) - static_cast<double>(advances(kEllipsis));
     long long units = 0;
     std::size_t kept = 0;
