@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matchtable/Roster.h"
 #include "matchtable/RunParameters.h"
 
 #include <array>
@@ -50,10 +51,12 @@ private:
     std::array<std::array<std::uint8_t, 2>, kMaxGames * kMaxSlots> m_pairs{};
 };
 
-// A built table: the counts it was made from and its pairs.
+// A built table: the counts it was made from, its pairs, and who the numbers are when known.
 struct MatchTable {
     RunParameters params;
     ResultStore results;
+    // Empty: the players are known by number only, and nothing shows or prints a name.
+    Roster roster;
 
     int builtGames() const { return results.builtGames(params.games); }
 };
