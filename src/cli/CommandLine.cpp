@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <optional>
@@ -56,6 +58,11 @@ constexpr const char* kUsageTail =
   --seed S           with --random: the seed (0 to 4294967295), so that the table can be
                      built again; without it a fresh seed is taken
   --help             this text
+
+Names (the --names options of each kind) are read from UTF-8 text files, one name a line in
+number order (blanks at either end of a line are dropped); every number needs its name. With
+them the grid, the JSON ("names"), the CSV file (the names after each line's fields, and the
+list of names at the end) and the printed sheets (a list of the numbers' names) show the names.
 
 With --pdf, --print-ops or --csv the table goes to standard output only when --format is given.
 Each file is replaced only once it is complete. Printing and CSV are offered for the kinds whose
@@ -207,12 +214,63 @@ std::variant<std::optional<std::uint32_t>, std::string> randomSeed(const TableKi
     return std::optional<std::uint32_t>(static_cast<std::uint32_t>(std::stoull(*seedText)));
 }
 
+// A name list longer than this is not one: a wrong file was given.
+constexpr std::streamsize kLargestNameFile = 1 << 20;
+
+// Reads the name list at `path` into `text`; returns the message refusing it when it cannot.
+std::optional<std::string> readNameFile(const std::string& option, const std::string& path,
+                                        std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (in) {
+        text.resize(static_cast<std::size_t>(kLargestNameFile) + 1);
+        in.read(text.data(), kLargestNameFile + 1);
+        text.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    if (!in && !in.eof()) {
+        return option + " の名前のファイル「" + path + "」を読み込めません";
+    }
+    if (text.size() > static_cast<std::size_t>(kLargestNameFile)) {
+        return option + " の名前のファイル「" + path + "」が大きすぎます";
+    }
+    return std::nullopt;
+}
+
+// The roster of the name lists given for a table of `params`, or the message refusing them.
+std::variant<Roster, std::string> readRoster(const TableKind& kind, const Options& options,
+                                             const RunParameters& params)
+{
+    Roster roster;
+    std::vector<NameGroup> groups;
+    for (const NameOption& option : kind.nameOptions) {
+        const auto path = optionalValue(options, option.option);
+        if (!path) {
+            continue;
+        }
+        std::string text;
+        if (auto problem = readNameFile(option.option, *path, text)) {
+            return *problem;
+        }
+        NameGroup group = option.group;
+        group.size = params.*option.size;
+        roster.groups[static_cast<std::size_t>(group.group)] = nameLines(text);
+        groups.push_back(std::move(group));
+    }
+    if (auto problem = rosterProblem(roster, groups)) {
+        return *problem;
+    }
+    return roster;
+}
+
 int runKind(const TableKind& kind, const std::vector<std::string>& args, std::ostream& out,
             std::ostream& err, const PdfWriter& writePdf)
 {
     std::vector<std::string> known = kind.countOptions;
     known.insert(known.end(),
                  {"--format", "--pdf", "--print-ops", "--csv", "--encoding", "--seed"});
+    for (const NameOption& option : kind.nameOptions) {
+        known.push_back(option.option);
+    }
     const Options options = parseOptions(args, 1, known, {"--random"});
     if (!options.error.empty()) {
         err << options.error << " (zoruka-cli --help shows the usage)\n";
@@ -250,10 +308,16 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         err << *message << "\n";
         return kRefused;
     }
+    const auto roster = readRoster(kind, options, std::get<RunParameters>(params));
+    if (const auto* message = std::get_if<std::string>(&roster)) {
+        err << *message << "\n";
+        return kRefused;
+    }
     const auto randomTableSeed = std::get<std::optional<std::uint32_t>>(seed);
-    const MatchTable table =
-        randomTableSeed ? kind.generateRandom(std::get<RunParameters>(params), *randomTableSeed)
-                        : kind.generate(std::get<RunParameters>(params));
+    MatchTable table = randomTableSeed
+                           ? kind.generateRandom(std::get<RunParameters>(params), *randomTableSeed)
+                           : kind.generate(std::get<RunParameters>(params));
+    table.roster = std::get<Roster>(roster);
     PrintResult print;
     if (outputs.prints()) {
         print = kind.print(table);

@@ -2,6 +2,7 @@
 
 #include "common/GridModel.h"
 #include "matchtable/ResultStore.h"
+#include "matchtable/Roster.h"
 #include "output/PrintResult.h"
 #include "output/TextEncoding.h"
 
@@ -14,11 +15,19 @@
 
 namespace zoruka {
 
+// An option naming the players of one roster group, and what its names are checked against.
+struct NameOption {
+    std::string option;       // "--names"
+    NameGroup group;          // its size is filled in from the counts
+    int RunParameters::*size; // the count that says how many names the group needs
+};
+
 // What the command line knows of one kind of match table.
 struct TableKind {
     std::string name;                      // "doubles", "mixed", "team", "fixed"
     std::vector<std::string> countOptions; // in the screen's field order
     std::string countHelp;                 // the lines of --help that explain them
+    std::vector<NameOption> nameOptions;   // in group order
 
     // The run parameters of the typed counts, or the screen's message refusing them.
     std::function<std::variant<RunParameters, std::string>(const std::vector<std::string>& counts)>

@@ -2,7 +2,9 @@
 
 namespace zoruka {
 
-std::string csvLine(std::initializer_list<std::string_view> fields)
+namespace {
+
+template <typename Fields> std::string joinedLine(const Fields& fields)
 {
     std::string line;
     for (std::string_view field : fields) {
@@ -10,10 +12,21 @@ std::string csvLine(std::initializer_list<std::string_view> fields)
             line += ',';
         }
         line += '"';
-        line += field;
+        for (const char c : field) {
+            line += c;
+            if (c == '"') {
+                line += '"';
+            }
+        }
         line += '"';
     }
     return line + "\r\n";
 }
+
+} // namespace
+
+std::string csvLine(std::initializer_list<std::string_view> fields) { return joinedLine(fields); }
+
+std::string csvLine(std::span<const std::string> fields) { return joinedLine(fields); }
 
 } // namespace zoruka

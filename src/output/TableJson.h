@@ -7,7 +7,10 @@
 namespace zoruka {
 
 // A table as one line of JSON (no trailing newline). Slots stand in result-store order (2c-1 =
-// court c side A), rests ascending; the games are those before the first empty one.
+// court c side A), rests ascending; the games are those before the first empty one. A table with
+// a roster has a "names" object after "params": per group the names in number order ("" for a
+// number without one), under "participants" (doubles), "men" and "women" (mixed), "a" and "b"
+// (team, fixed pairs): {"kind":"doubles","params":{...},"names":{"participants":["山田",...]},...}
 // Doubles:
 // {"kind":"doubles","params":{"participants":9,"courts":2,"games":5},
 //  "games":[{"game":1,"slots":[[1,2],[3,8],[4,5],[6,7]],"rests":[9]},...]}
