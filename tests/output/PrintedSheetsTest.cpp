@@ -81,6 +81,39 @@ TEST_P(MatchTableSheets, EveryNumberEndsInsideItsCell)
     EXPECT_EQ(faultsOf(result.documents), std::vector<std::string>{});
 }
 
+// A table of `table` whose every number has a name: `name` followed by the number.
+MatchTable named(MatchTable table, const std::string& name)
+{
+    for (const auto& [group, size] :
+         {std::pair{0, std::max(table.params.participants,
+                                std::max(table.params.men, table.params.teamA))},
+          std::pair{1, std::max(table.params.women, table.params.teamB)}}) {
+        for (int k = 1; k <= size; ++k) {
+            table.roster.groups[static_cast<std::size_t>(group)].push_back(name +
+                                                                           std::to_string(k));
+        }
+    }
+    return table;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Legends, MatchTableSheets,
+    testing::Values(
+        SheetCase{"Doubles",
+                  [] { return named(DoublesGenerator::generate(50, 3, 12), "長谷川三郎"); },
+                  printDoubles},
+        SheetCase{"DoublesTall", [] { return named(DoublesGenerator::generate(50, 8, 10), "Mw"); },
+                  printDoubles},
+        SheetCase{"Mixed", [] { return named(MixedGenerator::generate(50, 50, 4, 10), "山田"); },
+                  printMixed},
+        SheetCase{"Team",
+                  [] { return named(TeamGenerator::generate(50, 50, 8, 10), repeated("長", 38)); },
+                  printTeam},
+        SheetCase{"Fixed",
+                  [] { return named(FixedPairGenerator::generate(20, 20, 16, 10), "山田・佐藤"); },
+                  printFixedPairs}),
+    [](const testing::TestParamInfo<SheetCase>& info) { return std::string(info.param.name); });
+
 INSTANTIATE_TEST_SUITE_P(
     TwoDigitNumbers, MatchTableSheets,
     testing::Values(
