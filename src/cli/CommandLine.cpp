@@ -3,6 +3,7 @@
 #include "cli/TableKinds.h"
 #include "output/GridText.h"
 #include "output/OutputFile.h"
+#include "output/PlayerSheetsPrint.h"
 #include "output/PrintOperationsJson.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ constexpr int kRefused = 2;
 
 constexpr const char* kUsageHead =
     R"(Usage: zoruka-cli KIND COUNTS [--format json|text] [--pdf FILE] [--print-ops FILE]
-                  [--csv FILE [--encoding sjis|utf8]]
+                  [--csv FILE [--encoding sjis|utf8]] [--player-sheets FILE] [NAMES]
 
 Builds a match table as its screen does and prints it. KIND and its COUNTS (each 0 to 50):
   doubles --participants N --courts C --games G
@@ -45,6 +46,8 @@ constexpr const char* kUsageTail =
                      built (fixed pairs: and that one, with the courts it filled)
   --format text      the grid as the screen shows it
   --pdf FILE         writes the printed sheets (A4 landscape) as a PDF file
+  --player-sheets FILE  writes the players' own sheets ("個人表", A4 portrait) as a PDF file:
+                     per player every game with court, side, partner and opponents, or the rest
   --print-ops FILE   writes the print layout as JSON lines: a line per document
                      {"document":1,"op":"document","paper":"A4","orientation":"landscape"},
                      then one per drawing operation with its document and page, e.g.
@@ -64,7 +67,8 @@ number order (blanks at either end of a line are dropped); every number needs it
 them the grid, the JSON ("names"), the CSV file (the names after each line's fields, and the
 list of names at the end) and the printed sheets (a list of the numbers' names) show the names.
 
-With --pdf, --print-ops or --csv the table goes to standard output only when --format is given.
+With --pdf, --print-ops, --csv or --player-sheets the table goes to standard output only when
+--format is given.
 Each file is replaced only once it is complete. Printing and CSV are offered for the kinds whose
 screens offer them.
 
@@ -139,6 +143,7 @@ struct Outputs {
     std::optional<std::string> pdf;
     std::optional<std::string> printOps;
     std::optional<std::string> csv;
+    std::optional<std::string> playerSheets;
     TextEncoding encoding = TextEncoding::ShiftJis;
 
     bool prints() const { return pdf || printOps; }
@@ -151,7 +156,8 @@ std::variant<Outputs, std::string> readOutputs(const Options& options)
     outputs.pdf = optionalValue(options, "--pdf");
     outputs.printOps = optionalValue(options, "--print-ops");
     outputs.csv = optionalValue(options, "--csv");
-    const bool toFiles = outputs.prints() || outputs.csv;
+    outputs.playerSheets = optionalValue(options, "--player-sheets");
+    const bool toFiles = outputs.prints() || outputs.csv || outputs.playerSheets;
     outputs.format = optionalValue(options, "--format").value_or(toFiles ? "" : "json");
     if (!outputs.format.empty() && outputs.format != "text" && outputs.format != "json") {
         return "unknown format: " + outputs.format + " (text or json)";
@@ -171,7 +177,7 @@ std::variant<Outputs, std::string> readOutputs(const Options& options)
 // Writes the files asked for; returns the first failure's message.
 std::optional<std::string> writeFiles(const TableKind& kind, const MatchTable& table,
                                       const Outputs& outputs, const PrintResult& print,
-                                      const PdfWriter& writePdf)
+                                      const PrintResult& playerSheets, const PdfWriter& writePdf)
 {
     if (outputs.printOps) {
         if (auto error = writeOutputFile(*outputs.printOps, printOperationsJson(print.documents))) {
@@ -184,7 +190,12 @@ std::optional<std::string> writeFiles(const TableKind& kind, const MatchTable& t
         }
     }
     if (outputs.pdf) {
-        return writePdf(print.documents, *outputs.pdf);
+        if (auto error = writePdf(print.documents, *outputs.pdf)) {
+            return error;
+        }
+    }
+    if (outputs.playerSheets) {
+        return writePdf(playerSheets.documents, *outputs.playerSheets);
     }
     return std::nullopt;
 }
@@ -266,8 +277,8 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
             std::ostream& err, const PdfWriter& writePdf)
 {
     std::vector<std::string> known = kind.countOptions;
-    known.insert(known.end(),
-                 {"--format", "--pdf", "--print-ops", "--csv", "--encoding", "--seed"});
+    known.insert(known.end(), {"--format", "--pdf", "--print-ops", "--csv", "--encoding", "--seed",
+                               "--player-sheets"});
     for (const NameOption& option : kind.nameOptions) {
         known.push_back(option.option);
     }
@@ -290,7 +301,7 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         err << kind.name << " tables have no CSV export\n";
         return kRefused;
     }
-    if (outputs.pdf && !writePdf) {
+    if ((outputs.pdf || outputs.playerSheets) && !writePdf) {
         err << "PDF output is not available here\n";
         return kRefused;
     }
@@ -326,7 +337,15 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
             return kRefused;
         }
     }
-    if (const auto error = writeFiles(kind, table, outputs, print, writePdf)) {
+    PrintResult playerSheets;
+    if (outputs.playerSheets) {
+        playerSheets = printPlayerSheets(kind.matchKind, table);
+        if (playerSheets.refused()) {
+            err << playerSheets.message << "\n";
+            return kRefused;
+        }
+    }
+    if (const auto error = writeFiles(kind, table, outputs, print, playerSheets, writePdf)) {
         err << *error << "\n";
         return kWriteFailed;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/GridModel.h"
+#include "matchtable/MatchKind.h"
 #include "matchtable/ResultStore.h"
 #include "matchtable/Roster.h"
 #include "output/PrintResult.h"
@@ -24,7 +25,8 @@ struct NameOption {
 
 // What the command line knows of one kind of match table.
 struct TableKind {
-    std::string name;                      // "doubles", "mixed", "team", "fixed"
+    std::string name; // "doubles", "mixed", "team", "fixed"
+    MatchKind matchKind;
     std::vector<std::string> countOptions; // in the screen's field order
     std::string countHelp;                 // the lines of --help that explain them
     std::vector<NameOption> nameOptions;   // in group order

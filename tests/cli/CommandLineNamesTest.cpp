@@ -1,11 +1,13 @@
 // zoruka-cli with name lists: the same names in the JSON, the grid, the CSV file and the print
 // layout of every kind, and every bad list refused before anything is written.
 #include "cli/CommandLine.h"
+#include "output/PrintOperationsJson.h"
 #include "output/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <map>
 #include <sstream>
 
 namespace {
@@ -24,7 +26,12 @@ protected:
     {
         std::ostringstream out;
         std::ostringstream err;
-        const int exitCode = runCommandLine(args, out, err);
+        const PdfWriter writer = [this](const std::vector<PrintDocument>& documents,
+                                        const std::string& path) -> std::optional<std::string> {
+            m_pdfs[path] = printOperationsJson(documents);
+            return std::nullopt;
+        };
+        const int exitCode = runCommandLine(args, out, err, writer);
         return {exitCode, out.str(), err.str()};
     }
 
@@ -42,6 +49,7 @@ protected:
     std::string path(const std::string& file) const { return (m_folder / file).string(); }
 
     TempFolder m_folder;
+    std::map<std::string, std::string> m_pdfs; // path -> the documents' print operations
 };
 
 std::vector<std::string> namesOf(const std::string& prefix, int count)
@@ -84,6 +92,16 @@ TEST_P(CommandLineNamesKinds, JsonAndGridCarryTheNames)
     const CliRun text = run(args);
     ASSERT_EQ(text.exitCode, 0) << text.err;
     EXPECT_NE(text.out.find("甲1"), std::string::npos) << text.out;
+
+    // The printed sheets carry the legend, the players' sheets the names.
+    args.insert(args.end(), {"--pdf", "sheets.pdf", "--player-sheets", "players.pdf"});
+    ASSERT_EQ(run(args).exitCode, 0);
+    for (const char* pdf : {"sheets.pdf", "players.pdf"}) {
+        for (std::size_t i = 0; i < lists.size(); ++i) {
+            EXPECT_NE(m_pdfs[pdf].find("\"text\":\"" + lists[i].back() + "\""), std::string::npos)
+                << pdf << " " << lists[i].back();
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,6 +11,7 @@
 #include "output/DoublesPrint.h"
 #include "output/FixedPairPrint.h"
 #include "output/MixedPrint.h"
+#include "output/PlayerSheetsPrint.h"
 #include "output/TeamPrint.h"
 #include "output/TextFit.h"
 
@@ -111,7 +112,14 @@ INSTANTIATE_TEST_SUITE_P(
                   printTeam},
         SheetCase{"Fixed",
                   [] { return named(FixedPairGenerator::generate(20, 20, 16, 10), "山田・佐藤"); },
-                  printFixedPairs}),
+                  printFixedPairs},
+        SheetCase{"PlayerSheets",
+                  [] { return named(MixedGenerator::generate(30, 30, 6, 12), "長谷川三郎丸"); },
+                  [](const MatchTable& t) { return printPlayerSheets(MatchKind::Mixed, t); }},
+        SheetCase{
+            "PlayerSheetsLongNames",
+            [] { return named(FixedPairGenerator::generate(25, 25, 12, 8), repeated("長", 38)); },
+            [](const MatchTable& t) { return printPlayerSheets(MatchKind::FixedPairs, t); }}),
     [](const testing::TestParamInfo<SheetCase>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
