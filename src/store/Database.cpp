@@ -1,5 +1,6 @@
 #include "store/Database.h"
 
+#include "store/LayoutUpgrade.h"
 #include "store/Schema.h"
 #include "store/SchemaCreation.h"
 #include "store/Statement.h"
@@ -98,12 +99,15 @@ Database::Database(const DatabaseLocation& location, std::chrono::milliseconds b
     // The file may come from anywhere: its schema must not run functions or corrupt itself.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
-    addReadingCollation(db);
 
     if (create && isEmpty()) {
+        // Asked again under the write lock: another copy starting at the same moment may have
+        // set the file up meanwhile.
         Transaction transaction(*this);
-        createSchema(db);
-        transaction.commit();
+        if (isEmpty()) {
+            createSchema(db);
+            transaction.commit();
+        }
     }
     checkIsOurs();
 }
@@ -114,8 +118,11 @@ Database& Database::operator=(Database&&) noexcept = default;
 
 bool Database::isEmpty()
 {
-    Statement pageCount(handle(), "PRAGMA page_count");
-    return pageCount.step() && pageCount.number(0) == 0;
+    // Not the page count: a write transaction on a new file has already made its first page.
+    Statement contents(handle(), "SELECT (SELECT count(*) FROM sqlite_schema) + a.application_id + "
+                                 "v.user_version FROM pragma_application_id AS a, "
+                                 "pragma_user_version AS v");
+    return contents.step() && contents.number(0) == 0;
 }
 
 void Database::checkIsOurs()
@@ -137,9 +144,7 @@ void Database::checkIsOurs()
         throw StoreError::notOurs();
     }
     if (version < kSchemaVersion) {
-        Transaction transaction(*this);
-        migrateSchema(handle(), version);
-        transaction.commit();
+        upgradeLayout(*this);
     }
 }
 

@@ -21,16 +21,17 @@ public:
     // How long an operation waits for another program that holds the file before giving up.
     static constexpr std::chrono::milliseconds kBusyTimeout{1500};
 
-    // Opens the existing file. Throws StoreError when the file is missing, is not a database of
-    // this program (the file is not touched then), comes from a newer version of the program,
-    // cannot be read, or stays locked by another program for `busyTimeout`.
+    // Opens the existing file; a file of an earlier layout is upgraded (upgradeLayout()). Throws
+    // StoreError when the file is missing, is not a database of this program (the file is not
+    // touched then), comes from a newer version of the program, cannot be read, or stays locked
+    // by another program for `busyTimeout`.
     // A file without write permission opens for reading; writing to it throws StoreError.
     static Database open(const DatabaseLocation& location,
                          std::chrono::milliseconds busyTimeout = kBusyTimeout);
 
     // As open(), but first creates the file when there is none (or it is empty), in one
-    // transaction: the six tables with their indexes and the two carry-forward expense items.
-    // The program calls this once while starting.
+    // transaction that asks again whether it is empty: the tables with their indexes and the two
+    // carry-forward expense items. The program calls this once while starting.
     static Database openOrCreate(const DatabaseLocation& location,
                                  std::chrono::milliseconds busyTimeout = kBusyTimeout);
 
@@ -38,7 +39,7 @@ public:
     Database(Database&&) noexcept;
     Database& operator=(Database&&) noexcept;
 
-    // A cursor over one of the six tables, by its name; it must not outlive this database.
+    // A cursor over one of the tables, by its name; it must not outlive this database.
     // Throws std::invalid_argument for any other name.
     TableCursor table(std::string_view tableName);
 

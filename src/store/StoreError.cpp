@@ -53,6 +53,22 @@ StoreError StoreError::notANumber(std::string_view column, std::string_view text
                       "」は数値ではありません。");
 }
 
+StoreError StoreError::damaged(const std::vector<std::string>& findings, std::string_view advice)
+{
+    constexpr std::size_t kNamed = 5;
+    std::string message = aboutFile("が壊れています。");
+    for (std::size_t i = 0; i < findings.size() && i < kNamed; ++i) {
+        message += "\n・" + findings[i];
+    }
+    if (findings.size() > kNamed) {
+        message += "\n・ほか" + std::to_string(findings.size() - kNamed) + "件";
+    }
+    if (!advice.empty()) {
+        message += "\n" + std::string(advice);
+    }
+    return StoreError(message);
+}
+
 StoreError StoreError::fromSqlite(int resultCode)
 {
     switch (resultCode & 0xFF) {

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zoruka {
 
@@ -27,6 +28,10 @@ public:
     static StoreError readOnly();
     static StoreError duplicateKey();
     static StoreError notANumber(std::string_view column, std::string_view text);
+    // The file is damaged: `findings` says what is wrong, one sentence each (the first few are
+    // named), and `advice` what to do.
+    static StoreError damaged(const std::vector<std::string>& findings,
+                              std::string_view advice = {});
 
     // The message for an sqlite3 result code (primary or extended) other than success.
     static StoreError fromSqlite(int resultCode);

@@ -81,6 +81,8 @@ public:
 private:
     enum class Mode { Browse, Adding, Editing };
 
+    // Sets a column of the row being added or edited, and the sort key it keeps.
+    void setCell(std::size_t position, std::string_view text);
     std::size_t columnPosition(std::string_view column) const;
     std::string selectSql(std::string_view condition) const;
     void bindCell(Statement& statement, int parameter, std::size_t column,
@@ -90,7 +92,7 @@ private:
     sqlite3* m_db;
     const TableDef* m_table;
     const IndexDef* m_index = nullptr;
-    std::vector<std::size_t> m_keyColumns; // positions of the index columns in the table
+    std::vector<std::size_t> m_keyColumns; // positions of the stored index columns in the table
     std::optional<Statement> m_next;       // prepared once per index, used by every moveNext()
 
     // The current row, or after deleteRow() the row that was deleted, which still marks the

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 
 namespace zoruka::test {
 
@@ -51,6 +52,16 @@ void RawConnection::execute(const std::string& sql)
     if (sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
         throw std::runtime_error(sqlite3_errmsg(m_db));
     }
+}
+
+void RawConnection::addCollation(const std::string& name)
+{
+    const auto compare = [](void*, int lengthA, const void* a, int lengthB, const void* b) {
+        return std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(lengthA))
+            .compare(
+                std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lengthB)));
+    };
+    sqlite3_create_collation(m_db, name.c_str(), SQLITE_UTF8, nullptr, compare);
 }
 
 std::vector<std::string> RawConnection::rows(const std::string& sql)

@@ -39,6 +39,8 @@ public:
     RawConnection& operator=(const RawConnection&) = delete;
 
     void execute(const std::string& sql);
+    // A collation of that name comparing bytes, as an earlier version of the program had one.
+    void addCollation(const std::string& name);
     // Every result row with its columns joined by '|'.
     std::vector<std::string> rows(const std::string& sql);
 
