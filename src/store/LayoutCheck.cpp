@@ -3,6 +3,7 @@
 #include "store/Schema.h"
 #include "store/Statement.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -86,6 +87,12 @@ void checkTable(sqlite3* db, const TableDef& table, std::vector<std::string>& pr
 
 std::vector<std::string> layoutProblems(sqlite3* db)
 {
+    const bool anyTable =
+        std::any_of(schemaTables().begin(), schemaTables().end(),
+                    [&](const TableDef& table) { return !fileColumns(db, table.name).empty(); });
+    if (!anyTable) {
+        return {"表がひとつもありません。"};
+    }
     std::vector<std::string> problems;
     for (const TableDef& table : schemaTables()) {
         checkTable(db, table, problems);

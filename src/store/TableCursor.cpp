@@ -39,8 +39,10 @@ long long cellNumber(const std::string& cell)
 
 } // namespace
 
-TableCursor::TableCursor(sqlite3* db, const TableDef& table)
-    : m_db(db), m_table(&table), m_row(table.columns.size())
+TableCursor::TableCursor(sqlite3* db, const TableDef& table,
+                         std::shared_ptr<const StoreError> writeRefusal)
+    : m_db(db), m_table(&table), m_writeRefusal(std::move(writeRefusal)),
+      m_row(table.columns.size())
 {
 }
 
@@ -136,6 +138,9 @@ void TableCursor::update()
         throw std::logic_error("update on table " + std::string(m_table->name) +
                                " without addNew() or edit()");
     }
+    if (m_writeRefusal) {
+        throw *m_writeRefusal;
+    }
     const std::vector<std::string_view> names = m_table->columnNames();
     const std::string table = quotedName(m_table->name);
     std::string sql;
@@ -169,6 +174,9 @@ void TableCursor::deleteRow()
     if (!m_current) {
         throw std::logic_error("deleteRow on table " + std::string(m_table->name) +
                                " without a current row");
+    }
+    if (m_writeRefusal) {
+        throw *m_writeRefusal;
     }
     Statement statement(m_db, "DELETE FROM " + quotedName(m_table->name) + " WHERE rowid = ?");
     statement.bind(1, m_rowId);

@@ -2,7 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -87,6 +89,29 @@ std::vector<std::string> RawConnection::rows(const std::string& sql)
 std::vector<std::string> queryFile(const std::filesystem::path& file, const std::string& sql)
 {
     return RawConnection(file).rows(sql);
+}
+
+std::chrono::system_clock::time_point morningOf(int year, int month, int day)
+{
+    std::tm local{};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = 9;
+    local.tm_isdst = -1;
+    return std::chrono::system_clock::from_time_t(std::mktime(&local));
+}
+
+std::vector<std::string> fileNames(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        names.push_back(entry->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void enterCash(Database& database, const std::string& date, const std::string& kind,

@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/DatabaseLocation.h"
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -50,6 +51,12 @@ private:
 
 // rows() of one query on a connection opened for just that query.
 std::vector<std::string> queryFile(const std::filesystem::path& file, const std::string& sql);
+
+// Nine in the morning, local time, of the given day.
+std::chrono::system_clock::time_point morningOf(int year, int month, int day);
+
+// The names of the files in `folder`, sorted; none when there is no such folder.
+std::vector<std::string> fileNames(const std::filesystem::path& folder);
 
 // Adds or replaces one cash-book row.
 void enterCash(Database& database, const std::string& date /* "yy/mm/dd" */,
