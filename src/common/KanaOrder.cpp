@@ -1,5 +1,7 @@
 #include "common/KanaOrder.h"
 
+#include "common/Utf8.h"
+
 #include <array>
 #include <string_view>
 
@@ -18,22 +20,6 @@ constexpr std::array<char32_t, 0xFF9D - 0xFF66 + 1> kHalfWidthKana = {
 constexpr char32_t kHalfWidthVoiced = 0xFF9E;     // ﾞ
 constexpr char32_t kHalfWidthSemiVoiced = 0xFF9F; // ﾟ
 
-std::u32string decodeUtf8(std::string_view text)
-{
-    std::u32string decoded;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        decoded += c;
-        i += length;
-    }
-    return decoded;
-}
-
 bool isHaRow(char32_t kana)
 {
     return std::u32string_view(U"ハヒフヘホ").find(kana) != std::u32string_view::npos;
@@ -45,29 +31,6 @@ bool takesVoicedMark(char32_t kana)
     return std::u32string_view(U"カキクケコサシスセソタチツテトウ").find(kana) !=
                std::u32string_view::npos ||
            isHaRow(kana);
-}
-
-std::string encodeUtf8(std::u32string_view text)
-{
-    std::string encoded;
-    for (const char32_t c : text) {
-        if (c < 0x80) {
-            encoded += static_cast<char>(c);
-        } else if (c < 0x800) {
-            encoded += static_cast<char>(0xC0 | (c >> 6));
-            encoded += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            encoded += static_cast<char>(0xE0 | (c >> 12));
-            encoded += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            encoded += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            encoded += static_cast<char>(0xF0 | (c >> 18));
-            encoded += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            encoded += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            encoded += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return encoded;
 }
 
 } // namespace
@@ -88,7 +51,6 @@ std::string kanaSortKey(std::string_view reading)
             key += c;
         }
     }
-    // UTF-8 keeps the order of the code points under a byte-wise comparison.
     return encodeUtf8(key);
 }
 

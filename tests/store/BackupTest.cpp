@@ -16,16 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string messageOf(const std::function<void()>& operation)
-{
-    try {
-        operation();
-    } catch (const StoreError& error) {
-        return error.what();
-    }
-    return "(no StoreError)";
-}
-
 std::vector<std::string> amounts(const fs::path& file)
 {
     return test::queryFile(file, "SELECT 出_日 || ':' || 出_金額 FROM 出納帳 ORDER BY 1");
@@ -118,7 +108,7 @@ TEST_F(BackupTest, AnUnfitBackupIsRefusedAndTheFileStaysAsItWas)
           std::pair{newer, "新しい版のプログラムで作られています。"},
           std::pair{foreign, "このプログラムのデータベースではありません。"},
           std::pair{file(), "いま使っているデータベースファイルです。"}}) {
-        EXPECT_EQ(messageOf([&] { restoreBackup(m_folder.location(), backup); }),
+        EXPECT_EQ(test::storeErrorOf([&] { restoreBackup(m_folder.location(), backup); }),
                   "バックアップ「" + backup.filename().string() + "」は復元に使えません。\n・" +
                       finding);
     }
@@ -134,7 +124,7 @@ TEST_F(BackupTest, ADamagedFileIsSavedByteForByteAndReplaced)
                                       BackupReason::Manual, test::morningOf(2026, 4, 1));
     fs::resize_file(file(), fs::file_size(file()) - 1);
     const std::string damaged = test::fileBytes(file());
-    EXPECT_NE(messageOf([&] { startDatabase(m_folder.location()); }), "(no StoreError)");
+    EXPECT_NE(test::storeErrorOf([&] { startDatabase(m_folder.location()); }), "(no StoreError)");
 
     restoreBackup(m_folder.location(), good, test::morningOf(2026, 4, 2));
     EXPECT_TRUE(test::fileBytes(backups() / "ゾルカv3_20260402_090000_復元前.mdb") == damaged);
@@ -164,10 +154,10 @@ TEST_F(BackupTest, ClosingAndRestoringAreRefusedBesideAnotherWriter)
     ASSERT_EQ(first.report(), "writer\n");
     startDatabase(other.location());
     const std::string refusal = StoreError::otherCopyWrites().what();
-    EXPECT_EQ(messageOf([&] { backupBeforeClosing(other.location()); }), refusal);
-    EXPECT_EQ(
-        messageOf([&] { restoreBackup(other.location(), listBackups(backups()).front().path); }),
-        refusal);
+    EXPECT_EQ(test::storeErrorOf([&] { backupBeforeClosing(other.location()); }), refusal);
+    EXPECT_EQ(test::storeErrorOf(
+                  [&] { restoreBackup(other.location(), listBackups(backups()).front().path); }),
+              refusal);
 }
 
 } // namespace

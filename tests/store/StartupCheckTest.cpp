@@ -19,16 +19,6 @@ const std::string kRestoreDayOne =
     "\nこのファイルには書き込みません。メニューの「バックアップ」で、最新のバックアップ「ゾルカv3_"
     "20260401_090000_起動時.mdb」（2026/04/01 09:00:00）から復元してください。";
 
-std::string messageOf(const std::function<void()>& operation)
-{
-    try {
-        operation();
-    } catch (const StoreError& error) {
-        return error.what();
-    }
-    return "(no StoreError)";
-}
-
 void overwrite(const fs::path& file, std::streamoff offset, const std::string& bytes)
 {
     std::fstream stream(file, std::ios::binary | std::ios::in | std::ios::out);
@@ -63,11 +53,11 @@ TEST_P(DamagedFile, IsNamedPreciselyAndNeverWritten)
     const std::vector<std::string> backups = test::fileNames(folder.path() / "バックアップ");
 
     const std::string message =
-        messageOf([&] { startDatabase(folder.location(), test::morningOf(2026, 4, 2)); });
+        test::storeErrorOf([&] { startDatabase(folder.location(), test::morningOf(2026, 4, 2)); });
     EXPECT_EQ(message.substr(0, kDamaged.size() + GetParam().finding.size()),
               kDamaged + GetParam().finding);
     EXPECT_EQ(message.substr(message.size() - kRestoreDayOne.size()), kRestoreDayOne);
-    EXPECT_EQ(messageOf([&] { Database::open(folder.location()); }), message);
+    EXPECT_EQ(test::storeErrorOf([&] { Database::open(folder.location()); }), message);
     EXPECT_TRUE(test::fileBytes(file) == bytes);
     EXPECT_EQ(test::fileNames(folder.path() / "バックアップ"), backups);
     EXPECT_EQ(test::fileNames(folder.path()),
@@ -121,7 +111,7 @@ TEST(StartupCheck, WithoutAUsableBackupTheMessageSaysSo)
     }
     fs::create_directory(folder.path() / "バックアップ");
     test::writeFile(folder.path() / "バックアップ" / "ゾルカv3_20260401_090000_起動時.mdb", "壊れ");
-    EXPECT_EQ(messageOf([&] { startDatabase(folder.location()); }),
+    EXPECT_EQ(test::storeErrorOf([&] { startDatabase(folder.location()); }),
               kDamaged + "表がひとつもありません。\nこのファイルには書き込みません。"
                          "復元に使えるバックアップがありません。");
 }

@@ -1,5 +1,7 @@
 #include "StoreTestSupport.h"
 
+#include "store/StoreError.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -112,6 +114,16 @@ std::vector<std::string> fileNames(const std::filesystem::path& folder)
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::string storeErrorOf(const std::function<void()>& operation)
+{
+    try {
+        operation();
+    } catch (const StoreError& error) {
+        return error.what();
+    }
+    return "(no StoreError)";
 }
 
 void enterCash(Database& database, const std::string& date, const std::string& kind,

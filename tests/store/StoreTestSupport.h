@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,9 @@ std::chrono::system_clock::time_point morningOf(int year, int month, int day);
 
 // The names of the files in `folder`, sorted; none when there is no such folder.
 std::vector<std::string> fileNames(const std::filesystem::path& folder);
+
+// The message of the StoreError `operation` throws, or "(no StoreError)".
+std::string storeErrorOf(const std::function<void()>& operation);
 
 // Adds or replaces one cash-book row.
 void enterCash(Database& database, const std::string& date /* "yy/mm/dd" */,

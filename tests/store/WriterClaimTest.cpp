@@ -21,16 +21,6 @@ const std::string kOtherCopyWrites =
     "データベースファイル「ゾルカv3.mdb」は別のゾルカが使用中のため書き込めません。登録や更新をする"
     "には、別のゾルカを終了してから、このゾルカを起動し直してください。";
 
-std::string refusalOf(const std::function<void()>& write)
-{
-    try {
-        write();
-    } catch (const StoreError& error) {
-        return error.what();
-    }
-    return "(written)";
-}
-
 void addMember(Database& database, const std::string& name)
 {
     TableCursor members = database.table("会員");
@@ -62,9 +52,9 @@ TEST_P(SecondCopy, OnlyReadsAndSaysWhy)
     items.setIndex("Key_費目");
     items.seek(Seek::Equal, {"1", "10100"});
     EXPECT_EQ(items.value("費_名称"), "前月繰越");
-    EXPECT_EQ(refusalOf([&] { Transaction transaction(database); }), kOtherCopyWrites);
-    EXPECT_EQ(refusalOf([&] { addMember(database, "佐藤"); }), kOtherCopyWrites);
-    EXPECT_EQ(refusalOf([&] { items.deleteRow(); }), kOtherCopyWrites);
+    EXPECT_EQ(test::storeErrorOf([&] { Transaction transaction(database); }), kOtherCopyWrites);
+    EXPECT_EQ(test::storeErrorOf([&] { addMember(database, "佐藤"); }), kOtherCopyWrites);
+    EXPECT_EQ(test::storeErrorOf([&] { items.deleteRow(); }), kOtherCopyWrites);
     EXPECT_TRUE(test::fileBytes(folder.databaseFile()) == bytes);
 }
 
@@ -128,7 +118,7 @@ TEST(WriterClaim, WithoutAStartAProcessStillNeverWritesBesideTheWriter)
     OtherCopy first(folder.path());
     ASSERT_EQ(first.report(), "writer\n");
     Database database = Database::open(folder.location());
-    EXPECT_EQ(refusalOf([&] { addMember(database, "佐藤"); }), kOtherCopyWrites);
+    EXPECT_EQ(test::storeErrorOf([&] { addMember(database, "佐藤"); }), kOtherCopyWrites);
 }
 
 } // namespace
