@@ -20,6 +20,15 @@ constexpr std::array<char32_t, 0xFF9D - 0xFF66 + 1> kHalfWidthKana = {
 constexpr char32_t kHalfWidthVoiced = 0xFF9E;     // ﾞ
 constexpr char32_t kHalfWidthSemiVoiced = 0xFF9F; // ﾟ
 
+std::u32string decodeUtf8(std::string_view text)
+{
+    std::u32string decoded;
+    for (std::size_t at = 0; at < text.size();) {
+        decoded += nextCodePoint(text, at);
+    }
+    return decoded;
+}
+
 bool isHaRow(char32_t kana)
 {
     return std::u32string_view(U"ハヒフヘホ").find(kana) != std::u32string_view::npos;
@@ -31,6 +40,30 @@ bool takesVoicedMark(char32_t kana)
     return std::u32string_view(U"カキクケコサシスセソタチツテトウ").find(kana) !=
                std::u32string_view::npos ||
            isHaRow(kana);
+}
+
+// Code points as UTF-8, which keeps their order under a byte-wise comparison.
+std::string encodeUtf8(std::u32string_view text)
+{
+    std::string encoded;
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            encoded += static_cast<char>(c);
+        } else if (c < 0x800) {
+            encoded += static_cast<char>(0xC0 | (c >> 6));
+            encoded += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            encoded += static_cast<char>(0xE0 | (c >> 12));
+            encoded += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            encoded += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            encoded += static_cast<char>(0xF0 | (c >> 18));
+            encoded += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            encoded += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            encoded += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return encoded;
 }
 
 } // namespace

@@ -19,8 +19,8 @@ bool isWide(char32_t c)
 int displayWidth(std::string_view text)
 {
     int width = 0;
-    for (const char32_t c : decodeUtf8(text)) {
-        width += isWide(c) ? 2 : 1;
+    for (std::size_t at = 0; at < text.size();) {
+        width += isWide(nextCodePoint(text, at)) ? 2 : 1;
     }
     return width;
 }

@@ -1,15 +1,23 @@
 #pragma once
 
-#include <string>
+#include <cstddef>
 #include <string_view>
 
 namespace zoruka {
 
-// The code points of a UTF-8 text. Malformed bytes are read leniently, one character each, so
-// that any text can be measured or keyed.
-std::u32string decodeUtf8(std::string_view text);
-
-// Code points as UTF-8; byte-wise comparison of the result keeps the order of the code points.
-std::string encodeUtf8(std::u32string_view text);
+// The code point of UTF-8 `text` that starts at byte `at`, moving `at` to the next one. Texts come
+// from Qt and SQLite, which give valid UTF-8; bytes of a malformed sequence are taken as they
+// come, never read past the end.
+inline char32_t nextCodePoint(std::string_view text, std::size_t& at)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (std::size_t k = 1; k < length && at + k < text.size(); ++k) {
+        c = (c << 6) | (static_cast<unsigned char>(text[at + k]) & 0x3F);
+    }
+    at += length;
+    return c;
+}
 
 } // namespace zoruka
