@@ -89,7 +89,8 @@ fs::path freeName(const fs::path& folder, const std::string& stamp, std::string_
 {
     const std::string base = namePrefix() + stamp + "_" + std::string(label);
     fs::path candidate = folder / (base + std::string(kExtension));
-    for (int counter = 2; fs::exists(candidate); ++counter) {
+    std::error_code error;
+    for (int counter = 2; fs::exists(candidate, error); ++counter) {
         candidate = folder / (base + "_" + std::to_string(counter) + std::string(kExtension));
     }
     return candidate;

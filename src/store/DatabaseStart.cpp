@@ -75,7 +75,8 @@ std::vector<std::string> startDatabase(const DatabaseLocation& location,
     }
     try {
         Database database = Database::openAsIs(location);
-        if (auto findings = damageFindings(database, fs::file_size(file)); !findings.empty()) {
+        const std::uintmax_t size = fs::file_size(file, error);
+        if (auto findings = damageFindings(database, error ? 0 : size); !findings.empty()) {
             throw damaged(location, claim, findings);
         }
         if (const auto& refusal = database.writeRefusal()) {
