@@ -12,6 +12,7 @@
 #include "registers/ui/ExpenseItemScreen.h"
 #include "registers/ui/MasterSettingsScreen.h"
 #include "registers/ui/MemberScreen.h"
+#include "store/ui/BackupScreen.h"
 
 namespace zoruka {
 
@@ -55,6 +56,8 @@ const std::vector<MenuEntry>& menuEntries()
          screen<MasterSettingsScreen>()},
         {QStringLiteral("B費目登録"), QStringLiteral("費目登録"), Accounts,
          screen<ExpenseItemScreen>()},
+        {QStringLiteral("Bバックアップ"), QStringLiteral("バックアップ"), Accounts,
+         screen<BackupScreen>()},
     };
     return entries;
 }

@@ -192,9 +192,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"ShiftJis", "\x88\xEA\n\x93\xF1\n\x8E\x4F\n\x8E\x6C\n\x8C\xDC\n",
                 "参加者の1番の名前がUTF-8の文字ではありません"},
         BadCase{"TooLarge", std::string(2 << 20, 'x'),
-                "--names の名前のファイル「PATH」が大きすぎます"},
-        BadCase{"Missing", "", "--names の名前のファイル「PATH」を読み込めません"},
-        BadCase{"Folder", "", "--names の名前のファイル「PATH」を読み込めません"}),
+                "--names の名前のファイル「PATH」が大きすぎます。"},
+        BadCase{"Missing", "", "--names の名前のファイル「PATH」を読み込めません。"},
+        BadCase{"Folder", "", "--names の名前のファイル「PATH」を読み込めません。"}),
     [](const testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
 
 TEST_F(CommandLineNames, NameOptionsBelongToTheirKind)
