@@ -318,7 +318,9 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         return kRefused;
     }
     if ((outputs.pdf || outputs.playerSheets) && !renderPdf) {
-        err << refusal("ここでは --pdf と --player-sheets を使えません。") << "\n";
+        err << refusal(std::string("ここでは ") + (outputs.pdf ? "--pdf" : "--player-sheets") +
+                       " を使えません。")
+            << "\n";
         return kRefused;
     }
     const auto seed = randomSeed(kind, options);

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <map>
 #include <sstream>
 
 namespace {
@@ -26,12 +25,11 @@ protected:
     {
         std::ostringstream out;
         std::ostringstream err;
-        const PdfWriter writer = [this](const std::vector<PrintDocument>& documents,
-                                        const std::string& path) -> std::optional<std::string> {
-            m_pdfs[path] = printOperationsJson(documents);
-            return std::nullopt;
+        // A "PDF" file here holds the print operations of its documents.
+        const PdfRenderer renderer = [](const std::vector<PrintDocument>& documents) {
+            return printOperationsJson(documents);
         };
-        const int exitCode = runCommandLine(args, out, err, writer);
+        const int exitCode = runCommandLine(args, out, err, renderer);
         return {exitCode, out.str(), err.str()};
     }
 
@@ -49,7 +47,6 @@ protected:
     std::string path(const std::string& file) const { return (m_folder / file).string(); }
 
     TempFolder m_folder;
-    std::map<std::string, std::string> m_pdfs; // path -> the documents' print operations
 };
 
 std::vector<std::string> namesOf(const std::string& prefix, int count)
@@ -94,11 +91,12 @@ TEST_P(CommandLineNamesKinds, JsonAndGridCarryTheNames)
     EXPECT_NE(text.out.find("甲1"), std::string::npos) << text.out;
 
     // The printed sheets carry the legend, the players' sheets the names.
-    args.insert(args.end(), {"--pdf", "sheets.pdf", "--player-sheets", "players.pdf"});
+    args.insert(args.end(), {"--pdf", path("sheets.pdf"), "--player-sheets", path("players.pdf")});
     ASSERT_EQ(run(args).exitCode, 0);
     for (const char* pdf : {"sheets.pdf", "players.pdf"}) {
         for (std::size_t i = 0; i < lists.size(); ++i) {
-            EXPECT_NE(m_pdfs[pdf].find("\"text\":\"" + lists[i].back() + "\""), std::string::npos)
+            EXPECT_NE(readFile(m_folder / pdf).find("\"text\":\"" + lists[i].back() + "\""),
+                      std::string::npos)
                 << pdf << " " << lists[i].back();
         }
     }
