@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/TableBuild.h"
 #include "cli/TableKinds.h"
 #include "output/GridText.h"
 #include "output/OutputFile.h"
@@ -187,13 +188,15 @@ std::variant<std::optional<std::uint32_t>, std::string> randomSeed(const TableKi
                                                                    const Options& options)
 {
     const auto seedText = optionalValue(options, "--seed");
-    if (!options.values.count("--random")) {
+    const bool seeded = options.values.count("--balanced") || options.values.count("--from-game");
+    if (!options.values.count("--random") && (!seeded || !seedText)) {
         if (seedText) {
-            return std::string("--seed applies to --random only");
+            return std::string(
+                "--seed は --random、--balanced か --from-game と一緒に指定してください");
         }
         return std::nullopt;
     }
-    if (!kind.generateRandom) {
+    if (!seeded && !kind.generateRandom) {
         return kind.name + " tables have no random variant";
     }
     if (!seedText) {
@@ -213,7 +216,11 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
     std::vector<std::string> known = kind.countOptions;
     known.insert(known.end(),
                  {"--format", "--pdf", "--print-ops", "--csv", "--encoding", "--seed"});
-    const Options options = parseOptions(args, 1, known, {"--random"});
+    known.insert(known.end(), kBuildOptions.begin(), kBuildOptions.end());
+    known.insert(known.end(), kind.leavingOptions.begin(), kind.leavingOptions.end());
+    std::vector<std::string> flags = kBuildFlags;
+    flags.push_back("--random");
+    const Options options = parseOptions(args, 1, known, flags);
     if (!options.error.empty()) {
         err << options.error << " (zoruka-cli --help shows the usage)\n";
         return kRefused;
@@ -250,10 +257,13 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         err << *message << "\n";
         return kRefused;
     }
-    const auto randomTableSeed = std::get<std::optional<std::uint32_t>>(seed);
-    const MatchTable table =
-        randomTableSeed ? kind.generateRandom(std::get<RunParameters>(params), *randomTableSeed)
-                        : kind.generate(std::get<RunParameters>(params));
+    auto built = buildTable(kind, options.values, std::get<RunParameters>(params),
+                            std::get<std::optional<std::uint32_t>>(seed));
+    if (const auto* message = std::get_if<std::string>(&built)) {
+        err << *message << "\n";
+        return kRefused;
+    }
+    const MatchTable& table = std::get<MatchTable>(built);
     PrintResult print;
     if (outputs.prints()) {
         print = kind.print(table);
@@ -270,6 +280,9 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         out << kind.json(table) << "\n";
     } else if (outputs.format == "text") {
         out << gridText(kind.grid(table));
+    }
+    if (options.values.count("--stats")) {
+        out << statsOutput(kind, table, outputs.format);
     }
     return 0;
 }
