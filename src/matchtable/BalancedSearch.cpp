@@ -135,6 +135,8 @@ private:
     long changeMet(int id, int sign);
     void planUnmet();
     void noteRepeat(int x, int y, int count);
+    bool mayPartner(int x, int y) const;
+    int fairShare() const;
     void linkGame(int game);
     Cost link(int game, const Move& move, int sign);
     void place(const Move& move);
@@ -181,7 +183,8 @@ private:
     std::vector<int> m_partners;                          // id x id: partnerships
     std::vector<int> m_opponents;                         // id x id: meetings
     std::vector<int> m_unmet;      // per id: different opponents short of his group's target
-    std::vector<int> m_repeated;   // pairIndex(x, y), x < y, of partnerships formed twice or more
+    int m_fairShare = 1; // partnerships per pair if all were spread evenly, rounded up
+    std::vector<int> m_repeated;   // pairIndex(x, y), x < y, of partnerships above the fair share
     std::vector<int> m_repeatedAt; // per pairIndex: its place in m_repeated, or -1
     std::vector<int> m_keptMeetings;
     std::vector<long> m_roundLow;
@@ -270,6 +273,7 @@ void Search::setUp()
     m_opponents.assign(pairs, 0);
     m_unmet.assign(static_cast<std::size_t>(m_ids), 0);
     m_repeatedAt.assign(pairs, -1);
+    m_fairShare = fairShare();
     m_keptMeetings.assign(pairs, 0);
     for (int game = 0; game < m_first; ++game) {
         const auto& seats = m_task.keptGames[static_cast<std::size_t>(game)];
@@ -520,15 +524,40 @@ long Search::countMeeting(int x, int y, int sign)
     return delta;
 }
 
-// Keeps the list of repeated partnerships up to date with a partnership's new count.
+bool Search::mayPartner(int x, int y) const
+{
+    const int gx = m_groupOf[static_cast<std::size_t>(x)];
+    const int gy = m_groupOf[static_cast<std::size_t>(y)];
+    return m_task.kind == MatchKind::Mixed ? gx != gy : gx == gy;
+}
+
+// How often each partnership of present players comes up when the table's partnerships are
+// spread evenly over them, rounded up: 1 up to the bound, more past it.
+int Search::fairShare() const
+{
+    long pairs = 0;
+    for (int x = 0; x < m_ids; ++x) {
+        for (int y = x + 1; y < m_ids; ++y) {
+            pairs += m_task.present[static_cast<std::size_t>(x)] &&
+                             m_task.present[static_cast<std::size_t>(y)] && mayPartner(x, y)
+                         ? 1
+                         : 0;
+        }
+    }
+    const long partnerships = static_cast<long>(m_games) * m_task.courts *
+                              static_cast<long>(m_layout.partners.size());
+    return pairs == 0 ? 1 : static_cast<int>(std::max(1L, (partnerships + pairs - 1) / pairs));
+}
+
+// Keeps the list of partnerships above the fair share up to date with a partnership's new count.
 void Search::noteRepeat(int x, int y, int count)
 {
     const int key = static_cast<int>(pairIndex(std::min(x, y), std::max(x, y)));
     int& at = m_repeatedAt[static_cast<std::size_t>(key)];
-    if (count >= 2 && at < 0) {
+    if (count > m_fairShare && at < 0) {
         at = static_cast<int>(m_repeated.size());
         m_repeated.push_back(key);
-    } else if (count < 2 && at >= 0) {
+    } else if (count <= m_fairShare && at >= 0) {
         const int last = m_repeated.back();
         m_repeated[static_cast<std::size_t>(at)] = last;
         m_repeatedAt[static_cast<std::size_t>(last)] = at;
@@ -794,9 +823,7 @@ Cost Search::lowerBound() const
     };
     const long perGame = static_cast<long>(m_games - m_first) * m_task.courts;
     const auto group = [&](int id) { return m_groupOf[static_cast<std::size_t>(id)]; };
-    const auto partnersMay = [&](int x, int y) {
-        return m_task.kind == MatchKind::Mixed ? group(x) != group(y) : group(x) == group(y);
-    };
+    const auto partnersMay = [&](int x, int y) { return mayPartner(x, y); };
     const auto opponentsMay = [&](int x, int y) {
         return m_task.kind != MatchKind::Team || group(x) != group(y);
     };
@@ -939,7 +966,8 @@ bool Search::tryPairSwap(double temperature)
     return true;
 }
 
-// A player of a repeated partnership, in a new game where it stands, trades seats with another
+// A player of a partnership above the fair share, in a new game where it stands, trades seats
+// with another
 // player of his group: some of the moves go where the faults are.
 bool Search::tryRepairPartners(double temperature)
 {

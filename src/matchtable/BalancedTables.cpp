@@ -37,24 +37,36 @@ GameRests restsOf(const std::vector<int>& seats, const std::vector<bool>& presen
     return rests;
 }
 
-// Whist tournaments for doubles of 4C or 4C + 1 players, as many of their games as the table
-// asks for; nothing for other tables.
-std::vector<std::vector<int>> whistGames(MatchKind kind, const RunParameters& params)
+// Doubles of 4C or 4C + 1 players for at least as many games as a whist tournament has: the
+// tournament's games over and over, so that every partnership comes up once in each round of
+// them; nothing for other tables.
+std::optional<MatchTable> whistTable(MatchKind kind, const RunParameters& params)
 {
     const int players = params.participants;
     if (kind != MatchKind::Doubles || params.courts == 0 || players / 4 != params.courts) {
-        return {};
+        return std::nullopt;
     }
-    auto games = whistTournament(players);
+    const auto games = whistTournament(players);
     if (!games || static_cast<int>(games->size()) > params.games) {
-        return {};
+        return std::nullopt;
     }
-    return *games;
+    MatchTable table;
+    table.params = params;
+    const PlayerIds ids{{players, 0}};
+    const std::vector<bool> everybody(static_cast<std::size_t>(players), true);
+    for (int game = 1; game <= params.games; ++game) {
+        const auto& seats = (*games)[static_cast<std::size_t>(game - 1) % games->size()];
+        writeGameSeats(kind, table, game, seats, ids);
+        table.rests.push_back(restsOf(seats, everybody, ids));
+    }
+    return table;
 }
 
+// The table of `params` whose first `keptGames` games are those of `kept`, the others searched
+// for the lineup of `params` without the `leaving` players.
 MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
                        const RunParameters& params, const std::array<std::vector<int>, 2>& leaving,
-                       std::vector<std::vector<int>> firstGames, const BalancedOptions& options)
+                       const BalancedOptions& options)
 {
     const std::array<int, 2> newSizes = groupSizes(kind, params);
     const std::array<int, 2> oldSizes = groupSizes(kind, kept.params);
@@ -124,11 +136,6 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
             }
         }
     }
-    // Games given in advance (whist tournaments) are kept like the games of an earlier table.
-    for (auto& seats : firstGames) {
-        rests.push_back(restsOf(seats, task.present, ids));
-        task.keptGames.push_back(std::move(seats));
-    }
 
     SearchLimits limits;
     limits.steps = searchSteps(task);
@@ -178,7 +185,10 @@ MatchTable balancedTable(MatchKind kind, const RunParameters& params,
             throw std::invalid_argument("balanced table: too few players for the courts");
         }
     }
-    return searchTable(kind, MatchTable{}, 0, params, {}, whistGames(kind, params), options);
+    if (auto whist = whistTable(kind, params)) {
+        return std::move(*whist);
+    }
+    return searchTable(kind, MatchTable{}, 0, params, {}, options);
 }
 
 MatchTable rebuiltTable(MatchKind kind, const MatchTable& previous, const LineupChange& change,
@@ -204,7 +214,7 @@ MatchTable rebuiltTable(MatchKind kind, const MatchTable& previous, const Lineup
             throw std::invalid_argument("lineup change: too few players for the courts");
         }
     }
-    return searchTable(kind, previous, change.fromGame - 1, params, change.leaving, {}, options);
+    return searchTable(kind, previous, change.fromGame - 1, params, change.leaving, options);
 }
 
 } // namespace zoruka
