@@ -20,9 +20,13 @@ constexpr int kAway = -2; // not taking part in that game
 long partnerStep(int c) { return c; }
 // Cost of two players meeting once more after c times: steep, so that counts stay close.
 long opponentStep(int c) { return static_cast<long>(c) * c; }
-// A player who meets m fewer different opponents than the group's target costs m * m, so that
-// everybody meets about as many different opponents as the games allow.
-long unmetCost(int m) { return static_cast<long>(m) * m; }
+// A player who meets m fewer different opponents than the group's target costs nothing while m
+// is at most 2, since numbers of different opponents may differ by 2, and steeply beyond.
+long unmetCost(int m)
+{
+    const long beyond = std::max(m - 2, 0);
+    return 4 * beyond * beyond;
+}
 // Fixed pairs: cost of a meeting one round too early or too late.
 constexpr long kRoundStep = 8;
 
@@ -34,6 +38,9 @@ constexpr double kHot = 3.0;
 constexpr double kCold = 0.05;
 constexpr double kLightPartners = 3.0;
 constexpr double kHeavyPartners = 400.0;
+// Later rounds start cooler, from the best table so far, and keep partnerships weightier.
+constexpr double kWarm = 0.6;
+constexpr double kFirmPartners = 30.0;
 // Counts at or above this are all alike to the lower bound.
 constexpr int kMaxLevel = 128;
 
@@ -71,28 +78,51 @@ struct Move {
     SeatChange* end() { return changes.data() + count; }
 };
 
-// Count changes a move would make, for pricing it before it is made.
+// The count changes a move would make, for pricing it before it is made: per pair of players
+// the net change of their partnerships and of their meetings.
 struct CountChanges {
     struct Change {
         int x;
         int y;
-        int sign;
+        int by;
     };
-    // Left unset: filled before read, and cleared every move would cost more than the pricing.
+    // Left unset: filled before read, and clearing them every move would cost more than pricing.
     std::array<Change, 16> partners;
     std::array<Change, 16> meetings;
     int partnerCount = 0;
     int meetingCount = 0;
 
-    void partner(int x, int y, int sign)
+    void partner(int x, int y, int by) { add(partners, partnerCount, x, y, by); }
+    void meeting(int x, int y, int by) { add(meetings, meetingCount, x, y, by); }
+
+private:
+    static void add(std::array<Change, 16>& changes, int& count, int x, int y, int by)
     {
-        partners[static_cast<std::size_t>(partnerCount++)] = {x, y, sign};
-    }
-    void meeting(int x, int y, int sign)
-    {
-        meetings[static_cast<std::size_t>(meetingCount++)] = {x, y, sign};
+        const int low = std::min(x, y);
+        const int high = std::max(x, y);
+        for (int i = 0; i < count; ++i) {
+            Change& change = changes[static_cast<std::size_t>(i)];
+            if (change.x == low && change.y == high) {
+                change.by += by;
+                return;
+            }
+        }
+        changes[static_cast<std::size_t>(count++)] = {low, high, by};
     }
 };
+
+// The cost of a count going from `from` to `to` by steps of `step`.
+long stepsBetween(long (*step)(int), int from, int to)
+{
+    long cost = 0;
+    for (int c = from; c < to; ++c) {
+        cost += step(c);
+    }
+    for (int c = to; c < from; ++c) {
+        cost -= step(c);
+    }
+    return cost;
+}
 
 class Search {
 public:
@@ -156,7 +186,11 @@ private:
     bool trySeatSwap(double temperature);
     bool tryPairSwap(double temperature);
     bool tryRepairPartners(double temperature);
+    bool tryRepairMeetings(double temperature);
     bool tryRestSwap(double temperature);
+    void anneal(long steps, double hot, double light, long done, long total);
+    void restoreBest();
+    bool goodEnough() const;
 
     const SearchTask& m_task;
     const SearchLimits& m_limits;
@@ -183,10 +217,11 @@ private:
     std::vector<int> m_partners;                          // id x id: partnerships
     std::vector<int> m_opponents;                         // id x id: meetings
     std::vector<int> m_unmet;      // per id: different opponents short of his group's target
-    int m_fairShare = 1; // partnerships per pair if all were spread evenly, rounded up
+    int m_fairShare = 1;           // partnerships per pair if all were spread evenly, rounded up
     std::vector<int> m_repeated;   // pairIndex(x, y), x < y, of partnerships above the fair share
     std::vector<int> m_repeatedAt; // per pairIndex: its place in m_repeated, or -1
     std::vector<int> m_keptMeetings;
+    std::vector<int> m_keptPartners;
     std::vector<long> m_roundLow;
     std::vector<long> m_roundHigh;
 
@@ -287,6 +322,7 @@ void Search::setUp()
         linkGame(game);
     }
     m_keptMeetings = m_opponents;
+    m_keptPartners = m_partners;
     m_floor = lowerBound();
     const auto plan = planRests(m_task, m_onCourt);
     for (int game = m_first; game < m_games; ++game) {
@@ -544,8 +580,8 @@ int Search::fairShare() const
                          : 0;
         }
     }
-    const long partnerships = static_cast<long>(m_games) * m_task.courts *
-                              static_cast<long>(m_layout.partners.size());
+    const long partnerships =
+        static_cast<long>(m_games) * m_task.courts * static_cast<long>(m_layout.partners.size());
     return pairs == 0 ? 1 : static_cast<int>(std::max(1L, (partnerships + pairs - 1) / pairs));
 }
 
@@ -669,14 +705,14 @@ Move Search::inverseOf(const Move& move) const
     return inverse;
 }
 
-// The cost of count changes of which none touches the same count twice.
+// The cost of the count changes, from the counts as they are.
 Cost Search::price(const CountChanges& changes) const
 {
     Cost delta;
     for (int i = 0; i < changes.partnerCount; ++i) {
-        const auto& [x, y, sign] = changes.partners[static_cast<std::size_t>(i)];
+        const auto& [x, y, by] = changes.partners[static_cast<std::size_t>(i)];
         const int count = m_partners[pairIndex(x, y)];
-        delta.partners += sign > 0 ? partnerStep(count) : -partnerStep(count - 1);
+        delta.partners += stepsBetween(partnerStep, count, count + by);
     }
     std::array<std::pair<int, int>, 32> met; // id, change of his different opponents
     int touched = 0;
@@ -690,12 +726,13 @@ Cost Search::price(const CountChanges& changes) const
         met[static_cast<std::size_t>(touched++)] = {id, sign};
     };
     for (int i = 0; i < changes.meetingCount; ++i) {
-        const auto& [x, y, sign] = changes.meetings[static_cast<std::size_t>(i)];
+        const auto& [x, y, by] = changes.meetings[static_cast<std::size_t>(i)];
         const int count = m_opponents[pairIndex(x, y)];
-        delta.others += sign > 0 ? opponentStep(count) : -opponentStep(count - 1);
-        if ((sign > 0 && count == 0) || (sign < 0 && count == 1)) {
-            addMet(x, sign);
-            addMet(y, sign);
+        delta.others += stepsBetween(opponentStep, count, count + by);
+        const int met = (count + by > 0 ? 1 : 0) - (count > 0 ? 1 : 0);
+        if (met != 0) {
+            addMet(x, met);
+            addMet(y, met);
         }
     }
     for (int t = 0; t < touched; ++t) {
@@ -881,7 +918,7 @@ bool Search::tryMove(const Move& move, double temperature, const Allowed& allowe
 
 // Seats s1 and s2 of a game (one group's) trade players, if the temperature accepts the cost.
 // Priced before it is made: each player leaves the relations of his seat and takes over the
-// other's (two seats of one court stay related as they were), so no count changes twice.
+// other's (two seats of one court stay related as they were).
 bool Search::trySwap(int game, int s1, int s2, double temperature)
 {
     if (s1 == s2 || partnersAt(s1, s2)) {
@@ -991,6 +1028,49 @@ bool Search::tryRepairPartners(double temperature)
     return trySwap(game, s1, randomSeatOf(m_layout.group[placeOf(s1)]), temperature);
 }
 
+// The player who is short of most different opponents, in a new game where he meets someone he
+// meets more than once, trades seats with another player of his group, or that opponent does.
+bool Search::tryRepairMeetings(double temperature)
+{
+    int worst = -1;
+    int ties = 0;
+    for (int id = 0; id < m_ids; ++id) {
+        const int unmet = m_unmet[static_cast<std::size_t>(id)];
+        const int most = worst < 0 ? 0 : m_unmet[static_cast<std::size_t>(worst)];
+        if (unmet > most) {
+            worst = id;
+            ties = 1;
+        } else if (unmet == most && unmet > 0 && m_random.below(++ties) == 0) {
+            worst = id;
+        }
+    }
+    if (worst < 0) {
+        return false;
+    }
+    int found = 0;
+    int game = -1;
+    int seat = -1;
+    for (int g = m_first; g < m_games; ++g) {
+        const int w = whereIs(g, worst);
+        if (w < 0) {
+            continue;
+        }
+        const int k = placeOf(w);
+        for (int o = 0; o < m_opponentCount[k]; ++o) {
+            const int other = courtOf(w) * m_spc + m_opponentSeats[k][static_cast<std::size_t>(o)];
+            if (m_opponents[pairIndex(worst, seatAt(g, other))] >= 2 &&
+                m_random.below(++found) == 0) {
+                game = g;
+                seat = m_random.below(2) == 0 ? w : other;
+            }
+        }
+    }
+    if (game < 0) {
+        return false;
+    }
+    return trySwap(game, seat, randomSeatOf(m_layout.group[placeOf(seat)]), temperature);
+}
+
 // A resting player x of game g takes the seat of a player y of his group, who rests instead; at
 // the next game where one of them rests alone, it must be y, and x rests there in y's stead.
 // The two had rested equally often before g, so rest counts only trade places and stay within
@@ -1014,21 +1094,51 @@ bool Search::tryRestSwap(double temperature)
     if (later >= m_games || rests(later, x) || restsBefore(game, x) != restsBefore(game, y)) {
         return false;
     }
+    const int laterSeat = whereIs(later, x);
     Move move;
     move.add({game, seat, x});
-    move.add({later, whereIs(later, x), y});
+    move.add({later, laterSeat, y});
+    // Whether the move makes y rest in two games in a row around `game`, or x around `later`.
+    const bool twice = rests(game - 1, y) || (game + 1 != later && rests(game + 1, y)) ||
+                       rests(later + 1, x) || (later - 1 != game && rests(later - 1, x));
     const int present = m_presentOf[group];
-    const auto restsTwice = [&](int id, int g) { return rests(g - 1, id) || rests(g + 1, id); };
-    const auto allowed = [&] {
-        if (present > 2 * m_onCourt[group] || (!restsTwice(y, game) && !restsTwice(x, later))) {
-            return true;
-        }
+    if (twice && present <= 2 * m_onCourt[group]) {
         // Halves of exactly twice the places mix only through double rests, one at most each.
-        return m_task.mixHalves && present == 2 * m_onCourt[group] && doubleRests(x) <= 1 &&
-               doubleRests(y) <= 1;
-    };
-    if (!tryMove(move, temperature, allowed)) {
-        return false;
+        if (!m_task.mixHalves || present != 2 * m_onCourt[group]) {
+            return false;
+        }
+        const auto allowed = [&] { return doubleRests(x) <= 1 && doubleRests(y) <= 1; };
+        if (!tryMove(move, temperature, allowed)) {
+            return false;
+        }
+    } else if (m_roundCost) {
+        if (!tryMove(move, temperature, [] { return true; })) {
+            return false;
+        }
+    } else {
+        CountChanges changes;
+        const auto trade = [&](int g, int s, int leaving, int coming) {
+            const int court = courtOf(s);
+            const int k = placeOf(s);
+            if (m_partnerSeat[k] >= 0) {
+                const int z = seatAt(g, court * m_spc + m_partnerSeat[k]);
+                changes.partner(leaving, z, -1);
+                changes.partner(coming, z, +1);
+            }
+            for (int o = 0; o < m_opponentCount[k]; ++o) {
+                const int z =
+                    seatAt(g, court * m_spc + m_opponentSeats[k][static_cast<std::size_t>(o)]);
+                changes.meeting(leaving, z, -1);
+                changes.meeting(coming, z, +1);
+            }
+        };
+        trade(game, seat, y, x);
+        trade(later, laterSeat, x, y);
+        const Cost delta = price(changes);
+        if (!accept(delta, temperature)) {
+            return false;
+        }
+        commit(move, delta);
     }
     std::replace(resting.begin(), resting.end(), x, y);
     auto& laterResting = m_rests[static_cast<std::size_t>(later)][group];
@@ -1036,36 +1146,30 @@ bool Search::tryRestSwap(double temperature)
     return true;
 }
 
-std::vector<std::vector<int>> Search::run()
+// One annealing round of `steps` moves: the temperature falls from `hot` to kCold and the
+// weight of partnerships rises from `light` to kHeavyPartners. `done` of `total` steps of the
+// whole search came before it.
+void Search::anneal(long steps, double hot, double light, long done, long total)
 {
-    setUp();
-    m_cost = totalCost();
-    m_bestCost = m_cost.weighed(kPartnerWeight);
-    m_bestSaved = false;
     const bool hasRests = std::any_of(m_rests.begin(), m_rests.end(), [](const auto& rests) {
         return !rests[0].empty() || !rests[1].empty();
     });
-
-    const long steps = m_games > m_first && m_seatsPerGame > 0 ? m_limits.steps : 0;
     const auto start = std::chrono::steady_clock::now();
-    // Seats that start without a needless repeated partnership (round-robin, turned lists) keep
-    // their partners; otherwise partners are loose at first, so that the search can roam.
-    const double light = m_cost.partners == m_floor.partners ? kHeavyPartners : kLightPartners;
-    const long progressEvery = std::max(steps / 100, 1L);
-    double temperature = kHot;
+    const long progressEvery = std::max(total / 100, 1L);
+    double temperature = hot;
     for (long step = 0; step < steps && m_bestCost > m_floor.weighed(kPartnerWeight); ++step) {
         if (step % 256 == 0) {
-            const double done = static_cast<double>(step) / static_cast<double>(steps);
-            temperature = kHot * std::pow(kCold / kHot, done);
-            m_partnerWeight = light * std::pow(kHeavyPartners / light, done);
+            const double share = static_cast<double>(step) / static_cast<double>(steps);
+            temperature = hot * std::pow(kCold / hot, share);
+            m_partnerWeight = light * std::pow(kHeavyPartners / light, share);
             if (step % 4096 == 0 &&
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() >
                     m_limits.seconds) {
                 break;
             }
         }
-        if (m_limits.progress && step % progressEvery == 0) {
-            m_limits.progress(static_cast<int>(step * 100 / steps));
+        if (m_limits.progress && (done + step) % progressEvery == 0) {
+            m_limits.progress(static_cast<int>((done + step) * 100 / total));
         }
         const int draw = m_random.below(10);
         if (hasRests && draw < 3) {
@@ -1074,6 +1178,8 @@ std::vector<std::vector<int>> Search::run()
             tryPairSwap(temperature);
         } else if (!m_repeated.empty() && draw >= 5) {
             tryRepairPartners(temperature);
+        } else if (!m_roundCost && draw == 4) {
+            tryRepairMeetings(temperature);
         } else {
             trySeatSwap(temperature);
         }
@@ -1082,10 +1188,120 @@ std::vector<std::vector<int>> Search::run()
             m_bestSaved = false;
         }
     }
-    if (m_bestSaved && m_cost.weighed(kPartnerWeight) > m_bestCost) {
-        std::copy(m_bestSeats.begin(), m_bestSeats.end(),
-                  m_seat.begin() + static_cast<long>(index(m_first, 0)));
+}
+
+// Goes back to the best table seen, counts and rests and all.
+void Search::restoreBest()
+{
+    if (!m_bestSaved || m_cost.weighed(kPartnerWeight) <= m_bestCost) {
+        return;
     }
+    std::copy(m_bestSeats.begin(), m_bestSeats.end(),
+              m_seat.begin() + static_cast<long>(index(m_first, 0)));
+    m_partners = m_keptPartners;
+    m_opponents = m_keptMeetings;
+    m_repeated.clear();
+    std::fill(m_repeatedAt.begin(), m_repeatedAt.end(), -1);
+    for (int game = m_first; game < m_games; ++game) {
+        auto& rests = m_rests[static_cast<std::size_t>(game)];
+        rests = {};
+        for (int id = 0; id < m_ids; ++id) {
+            if (m_task.present[static_cast<std::size_t>(id)]) {
+                m_where[placeIndex(game, id)] = kRest;
+            }
+        }
+        for (int seat = 0; seat < m_seatsPerGame; ++seat) {
+            m_where[placeIndex(game, seatAt(game, seat))] = seat;
+        }
+        for (int id = 0; id < m_ids; ++id) {
+            if (m_where[placeIndex(game, id)] == kRest) {
+                rests[m_groupOf[static_cast<std::size_t>(id)]].push_back(id);
+            }
+        }
+        linkGame(game);
+    }
+    for (int x = 0; x < m_ids; ++x) {
+        for (int y = x + 1; y < m_ids; ++y) {
+            noteRepeat(x, y, m_partners[pairIndex(x, y)]);
+        }
+    }
+    planUnmet();
+    m_cost = totalCost();
+    m_bestSaved = false;
+}
+
+// Whether the table keeps every promise, so that no further round is needed: no partnership
+// above its fair share, nobody short of more than two different opponents, and no two players
+// meeting more than one (mixed doubles two) above the least possible; for fixed pairs every
+// meeting in its round.
+bool Search::goodEnough() const
+{
+    if (m_roundCost) {
+        return m_cost.others == 0;
+    }
+    if (!m_repeated.empty()) {
+        return false;
+    }
+    std::vector<int> games(static_cast<std::size_t>(m_ids), 0);
+    for (int game = 0; game < m_games; ++game) {
+        for (int seat = 0; seat < m_seatsPerGame; ++seat) {
+            if (seatAt(game, seat) >= 0) {
+                ++games[static_cast<std::size_t>(seatAt(game, seat))];
+            }
+        }
+    }
+    const auto ceilDiv = [](int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; };
+    int floor = 0;
+    for (int id = 0; id < m_ids; ++id) {
+        if (!m_task.present[static_cast<std::size_t>(id)]) {
+            continue;
+        }
+        if (m_unmet[static_cast<std::size_t>(id)] > 2) {
+            return false;
+        }
+        const int k = games[static_cast<std::size_t>(id)];
+        const int own = m_groupOf[static_cast<std::size_t>(id)];
+        const int same = m_presentOf[own] - 1;
+        const int other = m_presentOf[1 - own];
+        switch (m_task.kind) {
+        case MatchKind::Doubles:
+            floor = std::max(floor, ceilDiv(2 * k, same));
+            break;
+        case MatchKind::Mixed:
+            floor = std::max({floor, ceilDiv(k, same), ceilDiv(k, other)});
+            break;
+        case MatchKind::Team:
+            floor = std::max(floor, ceilDiv(2 * k, other));
+            break;
+        case MatchKind::FixedPairs:
+            break;
+        }
+    }
+    const int allowed = floor + (m_task.kind == MatchKind::Mixed ? 2 : 1);
+    return std::none_of(m_opponents.begin(), m_opponents.end(),
+                        [&](int count) { return count > allowed; });
+}
+
+std::vector<std::vector<int>> Search::run()
+{
+    setUp();
+    m_cost = totalCost();
+    m_bestCost = m_cost.weighed(kPartnerWeight);
+    m_bestSaved = false;
+    const long steps = m_games > m_first && m_seatsPerGame > 0 ? m_limits.steps : 0;
+    const long total = steps * m_limits.rounds;
+    // Seats that start without a needless repeated partnership (round-robin, turned lists) keep
+    // their partners; otherwise partners are loose at first, so that the search can roam.
+    anneal(steps, kHot, m_cost.partners == m_floor.partners ? kHeavyPartners : kLightPartners, 0,
+           total);
+    for (int round = 1; round < m_limits.rounds; ++round) {
+        restoreBest();
+        if (goodEnough()) {
+            break;
+        }
+        anneal(steps, kWarm, kFirmPartners, steps * round, total);
+    }
+    restoreBest();
     std::vector<std::vector<int>> games;
     for (int game = m_first; game < m_games; ++game) {
         games.emplace_back(m_seat.begin() + static_cast<long>(index(game, 0)),

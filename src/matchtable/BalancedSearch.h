@@ -31,11 +31,14 @@ struct SearchTask {
     int ids() const { return groupSize[0] + groupSize[1]; }
 };
 
-// The search stops after `steps` moves, or earlier once no table can be better; `seconds` is
-// only a safety stop for a machine far slower than the step counts were sized for. `progress`
-// (may be empty) hears the share of the steps done, 0 .. 100, about a hundred times.
+// The search anneals for `steps` moves; while its best table misses a promise it goes on from
+// that table for further rounds of `steps`, at most `rounds` in all. It stops early once no
+// table can be better. `seconds` is only a safety stop per round, for a machine far slower than
+// the step counts were sized for. `progress` (may be empty) hears the share of all the steps
+// done, 0 .. 100, about a hundred times.
 struct SearchLimits {
     long steps = 0;
+    int rounds = 1;
     double seconds = 10.0;
     std::function<void(int percent)> progress;
 };

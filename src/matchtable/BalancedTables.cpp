@@ -14,13 +14,22 @@ namespace zoruka {
 
 namespace {
 
-// Search steps for a table: enough for the largest tables to settle within their time, and a
-// fixed number of steps (not a time) so that every machine builds the same table.
+// Rounds of search a table may take when its first falls short of a promise.
+constexpr int kSearchRounds = 3;
+
+// Search steps of a round: a fixed number (not a time) so that every machine builds the same
+// table, sized so that typical club tables take a fifth of a second and the largest under two.
+// A full whist-tournament length for 4C or 4C + 1 players, where no tournament is stored, asks
+// for every partnership exactly once and gets a longer round.
 long searchSteps(const SearchTask& task)
 {
     const long newGames = task.games - static_cast<long>(task.keptGames.size());
     const long seats = static_cast<long>(task.courts) * seatLayout(task.kind).seatsPerCourt;
-    return std::clamp(newGames * seats * 1500L, 300'000L, 8'000'000L);
+    const int players = task.groupSize[0];
+    const bool wholeWhist = task.kind == MatchKind::Doubles && task.keptGames.empty() &&
+                            task.courts > 0 && players / 4 == task.courts &&
+                            task.games >= gamesBound(task.kind, task.groupSize, task.courts);
+    return std::clamp(newGames * seats * (wholeWhist ? 4500L : 1500L), 300'000L, 10'000'000L);
 }
 
 // Every group's present players who are not on a seat rest.
@@ -139,6 +148,7 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
 
     SearchLimits limits;
     limits.steps = searchSteps(task);
+    limits.rounds = kSearchRounds;
     limits.progress = options.progress;
     const std::vector<std::vector<int>> newGames = runBalancedSearch(task, limits);
 

@@ -14,8 +14,9 @@ namespace {
 // and exactly twice between its opponents, which makes the developed games a whist tournament.
 // They were found once by a simulated-annealing search over the starting game (swapping two
 // elements of different courts, the cost being how far the difference counts are from 1 and 2),
-// and for the primes 37 and 41 = 4m + 1 taken from the construction with a primitive root g:
-// court i (i < m) is g^i, g^(i+2m) against g^(i+m), g^(i+3m). Tests check every tournament here.
+// and for 37, 41 and 49 = 4m + 1 taken from the construction with a primitive element g of the
+// field of that many elements (49: Z_7[x] modulo x^2 - ax - b, a + bx written b * 7 + a): court
+// i (i < m) is g^i, g^(i+2m) against g^(i+m), g^(i+3m). Tests check every tournament here.
 struct StartingGame {
     int players;
     std::array<int, 2> moduli;
@@ -54,6 +55,9 @@ const std::vector<StartingGame>& startingGames()
         {41, {41, 1}, {1,  40, 32, 9,  6,  35, 28, 13, 36, 5,  4,  37, 11, 30,
                        24, 17, 25, 16, 21, 20, 27, 14, 3,  38, 39, 2,  18, 23,
                        29, 12, 26, 15, 10, 31, 33, 8,  19, 22, 34, 7}},
+        {49, {7, 7}, {1,  6,  21, 28, 8,  48, 23, 33, 18, 38, 39, 17, 45, 11, 19, 37,
+                      14, 35, 4,  3,  20, 36, 32, 24, 12, 44, 9,  47, 43, 13, 26, 30,
+                      5,  2,  7,  42, 40, 16, 10, 46, 27, 29, 34, 22, 15, 41, 25, 31}},
     };
     return games;
 }
