@@ -75,7 +75,7 @@ std::string usage()
     for (const TableKind& kind : tableKinds()) {
         text += kind.name + ":\n" + kind.countHelp;
     }
-    return text + kUsageTail;
+    return text + kUsageTail + "\n" + kBuildHelp;
 }
 
 struct Options {
