@@ -31,13 +31,13 @@ long unmetCost(int m)
 constexpr long kRoundStep = 8;
 
 // Weight of a partnership's units when tables are compared.
-constexpr long kPartnerWeight = 1000;
+constexpr long kPartnerWeight = 100000;
 // The annealing: the temperature falls from hot to cold over the steps while the weight of
 // partnerships rises from light to heavy.
 constexpr double kHot = 3.0;
 constexpr double kCold = 0.05;
 constexpr double kLightPartners = 3.0;
-constexpr double kHeavyPartners = 400.0;
+constexpr double kHeavyPartners = 4000.0;
 // Later rounds start cooler, from the best table so far, and keep partnerships weightier.
 constexpr double kWarm = 0.6;
 constexpr double kFirmPartners = 30.0;
@@ -78,9 +78,12 @@ struct Move {
     SeatChange* end() { return changes.data() + count; }
 };
 
-// The count changes a move would make, for pricing it before it is made: per pair of players
-// the net change of their partnerships and of their meetings.
+// The count changes a move would make, for pricing it before it is made. Swaps never change one
+// count twice; a rest move may (the same two players related in both its games), so it merges
+// changes of the same pair.
 struct CountChanges {
+    explicit CountChanges(bool merging = false) : merge(merging) {}
+
     struct Change {
         int x;
         int y;
@@ -91,16 +94,17 @@ struct CountChanges {
     std::array<Change, 16> meetings;
     int partnerCount = 0;
     int meetingCount = 0;
+    bool merge;
 
     void partner(int x, int y, int by) { add(partners, partnerCount, x, y, by); }
     void meeting(int x, int y, int by) { add(meetings, meetingCount, x, y, by); }
 
 private:
-    static void add(std::array<Change, 16>& changes, int& count, int x, int y, int by)
+    void add(std::array<Change, 16>& changes, int& count, int x, int y, int by) const
     {
         const int low = std::min(x, y);
         const int high = std::max(x, y);
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; merge && i < count; ++i) {
             Change& change = changes[static_cast<std::size_t>(i)];
             if (change.x == low && change.y == high) {
                 change.by += by;
@@ -216,7 +220,8 @@ private:
     std::vector<std::array<std::vector<int>, 2>> m_rests; // per game and group: resting ids
     std::vector<int> m_partners;                          // id x id: partnerships
     std::vector<int> m_opponents;                         // id x id: meetings
-    std::vector<int> m_unmet;      // per id: different opponents short of his group's target
+    std::vector<int> m_unmet;             // per id: different opponents short of his group's target
+    mutable std::vector<int> m_metChange; // per id, while a move is priced; 0 otherwise
     int m_fairShare = 1;           // partnerships per pair if all were spread evenly, rounded up
     std::vector<int> m_repeated;   // pairIndex(x, y), x < y, of partnerships above the fair share
     std::vector<int> m_repeatedAt; // per pairIndex: its place in m_repeated, or -1
@@ -307,6 +312,7 @@ void Search::setUp()
     m_partners.assign(pairs, 0);
     m_opponents.assign(pairs, 0);
     m_unmet.assign(static_cast<std::size_t>(m_ids), 0);
+    m_metChange.assign(static_cast<std::size_t>(m_ids), 0);
     m_repeatedAt.assign(pairs, -1);
     m_fairShare = fairShare();
     m_keptMeetings.assign(pairs, 0);
@@ -714,16 +720,14 @@ Cost Search::price(const CountChanges& changes) const
         const int count = m_partners[pairIndex(x, y)];
         delta.partners += stepsBetween(partnerStep, count, count + by);
     }
-    std::array<std::pair<int, int>, 32> met; // id, change of his different opponents
-    int touched = 0;
+    std::array<int, 32> touched; // players whose number of different opponents changes
+    int touchedCount = 0;
     const auto addMet = [&](int id, int sign) {
-        for (int t = 0; t < touched; ++t) {
-            if (met[static_cast<std::size_t>(t)].first == id) {
-                met[static_cast<std::size_t>(t)].second += sign;
-                return;
-            }
+        int& change = m_metChange[static_cast<std::size_t>(id)];
+        if (change == 0) {
+            touched[static_cast<std::size_t>(touchedCount++)] = id;
         }
-        met[static_cast<std::size_t>(touched++)] = {id, sign};
+        change += sign;
     };
     for (int i = 0; i < changes.meetingCount; ++i) {
         const auto& [x, y, by] = changes.meetings[static_cast<std::size_t>(i)];
@@ -735,10 +739,11 @@ Cost Search::price(const CountChanges& changes) const
             addMet(y, met);
         }
     }
-    for (int t = 0; t < touched; ++t) {
-        const auto [id, change] = met[static_cast<std::size_t>(t)];
-        const int m = m_unmet[static_cast<std::size_t>(id)];
-        delta.others += unmetCost(m - change) - unmetCost(m);
+    for (int t = 0; t < touchedCount; ++t) {
+        const auto id = static_cast<std::size_t>(touched[static_cast<std::size_t>(t)]);
+        const int m = m_unmet[id];
+        delta.others += unmetCost(m - m_metChange[id]) - unmetCost(m);
+        m_metChange[id] = 0;
     }
     return delta;
 }
@@ -1012,12 +1017,15 @@ bool Search::tryRepairPartners(double temperature)
         m_repeated[static_cast<std::size_t>(m_random.below(static_cast<int>(m_repeated.size())))];
     const int x = key / m_ids;
     const int y = key % m_ids;
-    int found = 0;
+    // The first new game from a drawn one on where they are partners.
+    const int newGames = m_games - m_first;
+    const int start = m_random.below(newGames);
     int game = -1;
-    for (int g = m_first; g < m_games; ++g) {
+    for (int t = 0; t < newGames && game < 0; ++t) {
+        const int g = m_first + (start + t) % newGames;
         const int wx = whereIs(g, x);
         const int wy = whereIs(g, y);
-        if (wx >= 0 && wy >= 0 && partnersAt(wx, wy) && m_random.below(++found) == 0) {
+        if (wx >= 0 && wy >= 0 && partnersAt(wx, wy)) {
             game = g;
         }
     }
@@ -1028,38 +1036,39 @@ bool Search::tryRepairPartners(double temperature)
     return trySwap(game, s1, randomSeatOf(m_layout.group[placeOf(s1)]), temperature);
 }
 
-// The player who is short of most different opponents, in a new game where he meets someone he
-// meets more than once, trades seats with another player of his group, or that opponent does.
+// A player short of more different opponents than the target allows, in a new game where he
+// meets someone he meets more than once, trades seats with another player of his group, or that
+// opponent does.
 bool Search::tryRepairMeetings(double temperature)
 {
+    // The most short of a few drawn players.
     int worst = -1;
-    int ties = 0;
-    for (int id = 0; id < m_ids; ++id) {
-        const int unmet = m_unmet[static_cast<std::size_t>(id)];
-        const int most = worst < 0 ? 0 : m_unmet[static_cast<std::size_t>(worst)];
-        if (unmet > most) {
-            worst = id;
-            ties = 1;
-        } else if (unmet == most && unmet > 0 && m_random.below(++ties) == 0) {
+    for (int draw = 0; draw < 8; ++draw) {
+        const int id = m_random.below(m_ids);
+        if (m_unmet[static_cast<std::size_t>(id)] > 2 &&
+            (worst < 0 ||
+             m_unmet[static_cast<std::size_t>(id)] > m_unmet[static_cast<std::size_t>(worst)])) {
             worst = id;
         }
     }
     if (worst < 0) {
         return false;
     }
-    int found = 0;
+    // The first new game from a drawn one on where he meets someone again.
+    const int newGames = m_games - m_first;
+    const int start = m_random.below(newGames);
     int game = -1;
     int seat = -1;
-    for (int g = m_first; g < m_games; ++g) {
+    for (int t = 0; t < newGames && game < 0; ++t) {
+        const int g = m_first + (start + t) % newGames;
         const int w = whereIs(g, worst);
         if (w < 0) {
             continue;
         }
         const int k = placeOf(w);
-        for (int o = 0; o < m_opponentCount[k]; ++o) {
+        for (int o = 0; o < m_opponentCount[k] && game < 0; ++o) {
             const int other = courtOf(w) * m_spc + m_opponentSeats[k][static_cast<std::size_t>(o)];
-            if (m_opponents[pairIndex(worst, seatAt(g, other))] >= 2 &&
-                m_random.below(++found) == 0) {
+            if (m_opponents[pairIndex(worst, seatAt(g, other))] >= 2) {
                 game = g;
                 seat = m_random.below(2) == 0 ? w : other;
             }
@@ -1116,7 +1125,7 @@ bool Search::tryRestSwap(double temperature)
             return false;
         }
     } else {
-        CountChanges changes;
+        CountChanges changes(true);
         const auto trade = [&](int g, int s, int leaving, int coming) {
             const int court = courtOf(s);
             const int k = placeOf(s);
@@ -1289,7 +1298,8 @@ std::vector<std::vector<int>> Search::run()
     m_bestCost = m_cost.weighed(kPartnerWeight);
     m_bestSaved = false;
     const long steps = m_games > m_first && m_seatsPerGame > 0 ? m_limits.steps : 0;
-    const long total = steps * m_limits.rounds;
+    const long later = steps / 2; // the steps of every further round
+    const long total = steps + later * (m_limits.rounds - 1);
     // Seats that start without a needless repeated partnership (round-robin, turned lists) keep
     // their partners; otherwise partners are loose at first, so that the search can roam.
     anneal(steps, kHot, m_cost.partners == m_floor.partners ? kHeavyPartners : kLightPartners, 0,
@@ -1299,7 +1309,7 @@ std::vector<std::vector<int>> Search::run()
         if (goodEnough()) {
             break;
         }
-        anneal(steps, kWarm, kFirmPartners, steps * round, total);
+        anneal(later, kWarm, kFirmPartners, steps + later * (round - 1), total);
     }
     restoreBest();
     std::vector<std::vector<int>> games;

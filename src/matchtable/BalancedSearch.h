@@ -32,7 +32,7 @@ struct SearchTask {
 };
 
 // The search anneals for `steps` moves; while its best table misses a promise it goes on from
-// that table for further rounds of `steps`, at most `rounds` in all. It stops early once no
+// that table for further rounds of half as many, at most `rounds` in all. It stops early once no
 // table can be better. `seconds` is only a safety stop per round, for a machine far slower than
 // the step counts were sized for. `progress` (may be empty) hears the share of all the steps
 // done, 0 .. 100, about a hundred times.

@@ -29,7 +29,7 @@ long searchSteps(const SearchTask& task)
     const bool wholeWhist = task.kind == MatchKind::Doubles && task.keptGames.empty() &&
                             task.courts > 0 && players / 4 == task.courts &&
                             task.games >= gamesBound(task.kind, task.groupSize, task.courts);
-    return std::clamp(newGames * seats * (wholeWhist ? 4500L : 1500L), 300'000L, 10'000'000L);
+    return std::clamp(newGames * seats * (wholeWhist ? 4500L : 1500L), 200'000L, 5'000'000L);
 }
 
 // Every group's present players who are not on a seat rest.
@@ -148,7 +148,8 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
 
     SearchLimits limits;
     limits.steps = searchSteps(task);
-    limits.rounds = kSearchRounds;
+    // Fixed pairs price their moves by whole rounds of meetings, which costs more per step.
+    limits.rounds = kind == MatchKind::FixedPairs ? 1 : kSearchRounds;
     limits.progress = options.progress;
     const std::vector<std::vector<int>> newGames = runBalancedSearch(task, limits);
 
