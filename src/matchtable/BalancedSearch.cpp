@@ -157,6 +157,20 @@ private:
     int restsBefore(int game, int id) const;
     int doubleRests(int id) const;
     int randomGame() { return m_first + m_random.below(m_games - m_first); }
+    // The first new game, from a drawn one on round the table, for which `wanted(game)`; -1 when
+    // none is.
+    template <typename Wanted> int firstNewGame(const Wanted& wanted)
+    {
+        const int newGames = m_games - m_first;
+        const int start = m_random.below(newGames);
+        for (int t = 0; t < newGames; ++t) {
+            const int game = m_first + (start + t) % newGames;
+            if (wanted(game)) {
+                return game;
+            }
+        }
+        return -1;
+    }
     int randomSeatOf(int group);
 
     void setUp();
@@ -184,6 +198,9 @@ private:
     bool accept(const Cost& delta, double temperature);
     void keepIfBest();
     void commit(const Move& move, const Cost& delta);
+    bool tryPriced(const Move& move, const CountChanges& changes, double temperature);
+    void trade(CountChanges& changes, int game, int seat, int leaving, int coming,
+               int kept = -1) const;
     template <typename Allowed>
     bool tryMove(const Move& move, double temperature, const Allowed& allowed);
     bool trySwap(int game, int s1, int s2, double temperature);
@@ -921,6 +938,40 @@ bool Search::tryMove(const Move& move, double temperature, const Allowed& allowe
     return true;
 }
 
+// The count changes when `coming` takes the seat of `leaving` in a game: the relations of the
+// seat with the rest of its court change hands, but the one with seat `kept`, whose player
+// trades places with him.
+void Search::trade(CountChanges& changes, int game, int seat, int leaving, int coming,
+                   int kept) const
+{
+    const int court = courtOf(seat);
+    const int k = placeOf(seat);
+    if (m_partnerSeat[k] >= 0 && court * m_spc + m_partnerSeat[k] != kept) {
+        const int z = seatAt(game, court * m_spc + m_partnerSeat[k]);
+        changes.partner(leaving, z, -1);
+        changes.partner(coming, z, +1);
+    }
+    for (int o = 0; o < m_opponentCount[k]; ++o) {
+        const int other = court * m_spc + m_opponentSeats[k][static_cast<std::size_t>(o)];
+        if (other != kept) {
+            const int z = seatAt(game, other);
+            changes.meeting(leaving, z, -1);
+            changes.meeting(coming, z, +1);
+        }
+    }
+}
+
+// Makes the move if the temperature accepts the price of its count changes.
+bool Search::tryPriced(const Move& move, const CountChanges& changes, double temperature)
+{
+    const Cost delta = price(changes);
+    if (!accept(delta, temperature)) {
+        return false;
+    }
+    commit(move, delta);
+    return true;
+}
+
 // Seats s1 and s2 of a game (one group's) trade players, if the temperature accepts the cost.
 // Priced before it is made: each player leaves the relations of his seat and takes over the
 // other's (two seats of one court stay related as they were).
@@ -936,33 +987,11 @@ bool Search::trySwap(int game, int s1, int s2, double temperature)
         return tryMove(move, temperature, [] { return true; });
     }
     CountChanges changes;
-    const auto trade = [&](int seat, int other) {
-        const int leaving = seatAt(game, seat);
-        const int coming = seatAt(game, other);
-        const int court = courtOf(seat);
-        const int k = placeOf(seat);
-        if (m_partnerSeat[k] >= 0 && court * m_spc + m_partnerSeat[k] != other) {
-            const int z = seatAt(game, court * m_spc + m_partnerSeat[k]);
-            changes.partner(leaving, z, -1);
-            changes.partner(coming, z, +1);
-        }
-        for (int o = 0; o < m_opponentCount[k]; ++o) {
-            const int zSeat = court * m_spc + m_opponentSeats[k][static_cast<std::size_t>(o)];
-            if (zSeat != other) {
-                const int z = seatAt(game, zSeat);
-                changes.meeting(leaving, z, -1);
-                changes.meeting(coming, z, +1);
-            }
-        }
-    };
-    trade(s1, s2);
-    trade(s2, s1);
-    const Cost delta = price(changes);
-    if (!accept(delta, temperature)) {
-        return false;
-    }
-    commit(move, delta);
-    return true;
+    const int x = seatAt(game, s1);
+    const int y = seatAt(game, s2);
+    trade(changes, game, s1, x, y, s2);
+    trade(changes, game, s2, y, x, s1);
+    return tryPriced(move, changes, temperature);
 }
 
 bool Search::trySeatSwap(double temperature)
@@ -986,7 +1015,7 @@ bool Search::tryPairSwap(double temperature)
     }
     CountChanges changes;
     Move move;
-    const auto trade = [&](int court, int side, int otherCourt, int otherSide) {
+    const auto swapPair = [&](int court, int side, int otherCourt, int otherSide) {
         for (int member = 0; member < 2; ++member) {
             const int seat = court * m_spc + 2 * side + member;
             const int other = otherCourt * m_spc + 2 * otherSide + member;
@@ -998,37 +1027,24 @@ bool Search::tryPairSwap(double temperature)
             }
         }
     };
-    trade(c1, side1, c2, side2);
-    trade(c2, side2, c1, side1);
-    const Cost delta = price(changes);
-    if (!accept(delta, temperature)) {
-        return false;
-    }
-    commit(move, delta);
-    return true;
+    swapPair(c1, side1, c2, side2);
+    swapPair(c2, side2, c1, side1);
+    return tryPriced(move, changes, temperature);
 }
 
 // A player of a partnership above the fair share, in a new game where it stands, trades seats
-// with another
-// player of his group: some of the moves go where the faults are.
+// with another player of his group: some of the moves go where the faults are.
 bool Search::tryRepairPartners(double temperature)
 {
     const int key =
         m_repeated[static_cast<std::size_t>(m_random.below(static_cast<int>(m_repeated.size())))];
     const int x = key / m_ids;
     const int y = key % m_ids;
-    // The first new game from a drawn one on where they are partners.
-    const int newGames = m_games - m_first;
-    const int start = m_random.below(newGames);
-    int game = -1;
-    for (int t = 0; t < newGames && game < 0; ++t) {
-        const int g = m_first + (start + t) % newGames;
+    const int game = firstNewGame([&](int g) {
         const int wx = whereIs(g, x);
         const int wy = whereIs(g, y);
-        if (wx >= 0 && wy >= 0 && partnersAt(wx, wy)) {
-            game = g;
-        }
-    }
+        return wx >= 0 && wy >= 0 && partnersAt(wx, wy);
+    });
     if (game < 0) {
         return false;
     }
@@ -1054,26 +1070,19 @@ bool Search::tryRepairMeetings(double temperature)
     if (worst < 0) {
         return false;
     }
-    // The first new game from a drawn one on where he meets someone again.
-    const int newGames = m_games - m_first;
-    const int start = m_random.below(newGames);
-    int game = -1;
     int seat = -1;
-    for (int t = 0; t < newGames && game < 0; ++t) {
-        const int g = m_first + (start + t) % newGames;
+    const int game = firstNewGame([&](int g) {
         const int w = whereIs(g, worst);
-        if (w < 0) {
-            continue;
-        }
-        const int k = placeOf(w);
-        for (int o = 0; o < m_opponentCount[k] && game < 0; ++o) {
+        const int k = w >= 0 ? placeOf(w) : 0;
+        for (int o = 0; w >= 0 && o < m_opponentCount[k]; ++o) {
             const int other = courtOf(w) * m_spc + m_opponentSeats[k][static_cast<std::size_t>(o)];
             if (m_opponents[pairIndex(worst, seatAt(g, other))] >= 2) {
-                game = g;
                 seat = m_random.below(2) == 0 ? w : other;
+                return true;
             }
         }
-    }
+        return false;
+    });
     if (game < 0) {
         return false;
     }
@@ -1126,28 +1135,11 @@ bool Search::tryRestSwap(double temperature)
         }
     } else {
         CountChanges changes(true);
-        const auto trade = [&](int g, int s, int leaving, int coming) {
-            const int court = courtOf(s);
-            const int k = placeOf(s);
-            if (m_partnerSeat[k] >= 0) {
-                const int z = seatAt(g, court * m_spc + m_partnerSeat[k]);
-                changes.partner(leaving, z, -1);
-                changes.partner(coming, z, +1);
-            }
-            for (int o = 0; o < m_opponentCount[k]; ++o) {
-                const int z =
-                    seatAt(g, court * m_spc + m_opponentSeats[k][static_cast<std::size_t>(o)]);
-                changes.meeting(leaving, z, -1);
-                changes.meeting(coming, z, +1);
-            }
-        };
-        trade(game, seat, y, x);
-        trade(later, laterSeat, x, y);
-        const Cost delta = price(changes);
-        if (!accept(delta, temperature)) {
+        trade(changes, game, seat, y, x);
+        trade(changes, later, laterSeat, x, y);
+        if (!tryPriced(move, changes, temperature)) {
             return false;
         }
-        commit(move, delta);
     }
     std::replace(resting.begin(), resting.end(), x, y);
     auto& laterResting = m_rests[static_cast<std::size_t>(later)][group];
