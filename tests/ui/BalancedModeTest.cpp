@@ -101,6 +101,7 @@ private slots:
             balanced->setChecked(true);
             QVERIFY(mix->isEnabled());
             QVERIFY(child<QPushButton>(screen.get(), QStringLiteral("B途中変更")));
+            QVERIFY(screen->minimumSizeHint().width() <= 1280);
         }
     }
 
@@ -167,6 +168,10 @@ private slots:
             }
         }
         QVERIFY(fairness(&screen).startsWith(QStringLiteral("試合数 10/10")));
+        QCOMPARE(child<QComboBox>(&screen, QStringLiteral("C参加人数"))->currentText(),
+                 QStringLiteral("12"));
+        QCOMPARE(child<QComboBox>(&screen, QStringLiteral("C試合数"))->currentText(),
+                 QStringLiteral("10"));
     }
 
     void lineupChangeNeedsATable()

@@ -231,6 +231,12 @@ void MatchTableScreen::changeLineup()
         m_table = rebuiltTable(kind, *m_table, *change,
                                {0, m_mixHalves->isChecked(), progress.callback()});
     }
+    // The combos show the counts the table now runs with.
+    const std::array<int, 2> newSizes = groupSizes(kind, m_table->params);
+    for (int field = 0; field < groups; ++field) {
+        m_counts[static_cast<std::size_t>(field)]->setEditText(QString::number(newSizes[field]));
+    }
+    m_counts.back()->setEditText(QString::number(m_table->params.games));
     showTable();
 }
 
