@@ -1,6 +1,8 @@
 #include "matchtable/BalancedSearch.h"
 
 #include "matchtable/RestPlan.h"
+#include "matchtable/RoundRobin.h"
+#include "matchtable/SearchCost.h"
 #include "matchtable/SearchRandom.h"
 
 #include <algorithm>
@@ -11,52 +13,10 @@ namespace zoruka {
 
 namespace {
 
+using namespace search_cost;
+
 constexpr int kRest = -1;
 constexpr int kAway = -2; // not taking part in that game
-
-// Cost of a partnership formed once more after c times, in units that the search weighs against
-// the other costs: lightly while it roams, heavily at the end and when tables are compared.
-// Rising with c, so that repeats past the bound go to the pairs that have had fewest.
-long partnerStep(int c) { return c; }
-// Cost of two players meeting once more after c times: steep, so that counts stay close.
-long opponentStep(int c) { return static_cast<long>(c) * c; }
-// A player who meets m fewer different opponents than the group's target costs nothing while m
-// is at most 2, since numbers of different opponents may differ by 2, and steeply beyond.
-long unmetCost(int m)
-{
-    const long beyond = std::max(m - 2, 0);
-    return 4 * beyond * beyond;
-}
-// Fixed pairs: cost of a meeting one round too early or too late.
-constexpr long kRoundStep = 8;
-
-// Weight of a partnership's units when tables are compared.
-constexpr long kPartnerWeight = 100000;
-// The annealing: the temperature falls from hot to cold over the steps while the weight of
-// partnerships rises from light to heavy.
-constexpr double kHot = 3.0;
-constexpr double kCold = 0.05;
-constexpr double kLightPartners = 3.0;
-constexpr double kHeavyPartners = 4000.0;
-// Later rounds start cooler, from the best table so far, and keep partnerships weightier.
-constexpr double kWarm = 0.6;
-constexpr double kFirmPartners = 30.0;
-// Counts at or above this are all alike to the lower bound.
-constexpr int kMaxLevel = 128;
-
-// The two parts of a table's cost.
-struct Cost {
-    long partners = 0; // partnerStep units
-    long others = 0;   // opponents, or for fixed pairs the rounds
-
-    long weighed(long partnerWeight) const { return partners * partnerWeight + others; }
-    Cost& operator+=(const Cost& more)
-    {
-        partners += more.partners;
-        others += more.others;
-        return *this;
-    }
-};
 
 // A change of one seat in one game.
 struct SeatChange {
@@ -77,56 +37,6 @@ struct Move {
     SeatChange* begin() { return changes.data(); }
     SeatChange* end() { return changes.data() + count; }
 };
-
-// The count changes a move would make, for pricing it before it is made. Swaps never change one
-// count twice; a rest move may (the same two players related in both its games), so it merges
-// changes of the same pair.
-struct CountChanges {
-    explicit CountChanges(bool merging = false) : merge(merging) {}
-
-    struct Change {
-        int x;
-        int y;
-        int by;
-    };
-    // Left unset: filled before read, and clearing them every move would cost more than pricing.
-    std::array<Change, 16> partners;
-    std::array<Change, 16> meetings;
-    int partnerCount = 0;
-    int meetingCount = 0;
-    bool merge;
-
-    void partner(int x, int y, int by) { add(partners, partnerCount, x, y, by); }
-    void meeting(int x, int y, int by) { add(meetings, meetingCount, x, y, by); }
-
-private:
-    void add(std::array<Change, 16>& changes, int& count, int x, int y, int by) const
-    {
-        const int low = std::min(x, y);
-        const int high = std::max(x, y);
-        for (int i = 0; merge && i < count; ++i) {
-            Change& change = changes[static_cast<std::size_t>(i)];
-            if (change.x == low && change.y == high) {
-                change.by += by;
-                return;
-            }
-        }
-        changes[static_cast<std::size_t>(count++)] = {low, high, by};
-    }
-};
-
-// The cost of a count going from `from` to `to` by steps of `step`.
-long stepsBetween(long (*step)(int), int from, int to)
-{
-    long cost = 0;
-    for (int c = from; c < to; ++c) {
-        cost += step(c);
-    }
-    for (int c = to; c < from; ++c) {
-        cost -= step(c);
-    }
-    return cost;
-}
 
 class Search {
 public:
@@ -361,30 +271,6 @@ void Search::setUp()
     if (m_roundCost) {
         planRounds();
     }
-}
-
-// Pairs of round `round` of the round-robin ("circle") schedule of `members`: everyone once,
-// and no two rounds of one cycle share a pair. An odd count leaves someone without a partner.
-std::vector<std::pair<int, int>> circleRound(const std::vector<int>& members, int round)
-{
-    std::vector<int> ring = members;
-    if (ring.size() % 2 == 1) {
-        ring.push_back(-1);
-    }
-    const int n = static_cast<int>(ring.size());
-    std::vector<std::pair<int, int>> pairs;
-    if (n < 2) {
-        return pairs;
-    }
-    const int turn = round % (n - 1);
-    const auto at = [&](int k) {
-        return ring[static_cast<std::size_t>((k % (n - 1) + n - 1) % (n - 1))];
-    };
-    pairs.emplace_back(at(turn), ring.back());
-    for (int i = 1; i < n / 2; ++i) {
-        pairs.emplace_back(at(turn + i), at(turn - i));
-    }
-    return pairs;
 }
 
 // First seats of the new games, free of repeated partnerships wherever a plain pattern does
