@@ -211,6 +211,17 @@ INSTANTIATE_TEST_SUITE_P(Sizes, FixedPairRounds,
                                          Size{MatchKind::FixedPairs, 8, 5, 3, 24},
                                          Size{MatchKind::FixedPairs, 7, 5, 3, 30}));
 
+TEST(BalancedTables, AsManyFixedPairsAsCourtsMeetEveryPairInAsManyGames)
+{
+    for (int n = 1; n <= kMaxCount; ++n) {
+        const MatchTable table = balanced({MatchKind::FixedPairs, n, n, n, n});
+        const TableFairness fairness = tableFairness(MatchKind::FixedPairs, table);
+        EXPECT_EQ(fairness.built, n) << n;
+        EXPECT_EQ(fairness.repeats, 0) << n;
+        EXPECT_EQ(fairness.mostMeetings, 1) << n;
+    }
+}
+
 TEST(BalancedTables, HalvesMixOnlyWhenAskedAndEachPlayerRestsTwiceInARowOnceAtMost)
 {
     const Size size{MatchKind::Doubles, 16, 0, 2, 20}; // 8 on court, 8 resting
