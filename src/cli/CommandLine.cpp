@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include "cli/TableBuild.h"
 #include "cli/TableKinds.h"
+#include "matchtable/Roster.h"
 #include "output/GridText.h"
 #include "output/OutputFile.h"
 #include "output/PlayerSheetsPrint.h"
@@ -94,7 +96,7 @@ std::string usage()
     for (const TableKind& kind : tableKinds()) {
         text += kind.name + ":\n" + kind.countHelp;
     }
-    return text + kUsageTail;
+    return text + kUsageTail + "\n" + kBuildHelp;
 }
 
 struct Options {
@@ -220,13 +222,15 @@ std::variant<std::optional<std::uint32_t>, std::string> randomSeed(const TableKi
                                                                    const Options& options)
 {
     const auto seedText = optionalValue(options, "--seed");
-    if (!options.values.count("--random")) {
+    const bool seeded = options.values.count("--balanced") || options.values.count("--from-game");
+    if (!options.values.count("--random") && (!seeded || !seedText)) {
         if (seedText) {
-            return refusal("--seed は --random と一緒に指定してください。");
+            return refusal(
+                "--seed は --random、--balanced か --from-game と一緒に指定してください。");
         }
         return std::nullopt;
     }
-    if (!kind.generateRandom) {
+    if (!seeded && !kind.generateRandom) {
         return refusal(kind.name + " の表には --random がありません。");
     }
     if (!seedText) {
@@ -269,19 +273,19 @@ std::variant<Roster, std::string> readRoster(const TableKind& kind, const Option
 {
     Roster roster;
     std::vector<NameGroup> groups;
-    for (const NameOption& option : kind.nameOptions) {
-        const auto path = optionalValue(options, option.option);
+    const std::vector<NameGroup> kindGroups = rosterGroups(kind.matchKind, params);
+    for (std::size_t group = 0; group < kind.nameOptions.size(); ++group) {
+        const std::string& option = kind.nameOptions[group];
+        const auto path = optionalValue(options, option);
         if (!path) {
             continue;
         }
         std::string text;
-        if (auto problem = readNameFile(option.option, *path, text)) {
+        if (auto problem = readNameFile(option, *path, text)) {
             return *problem;
         }
-        NameGroup group = option.group;
-        group.size = params.*option.size;
-        roster.groups[static_cast<std::size_t>(group.group)] = nameLines(text);
-        groups.push_back(std::move(group));
+        roster.groups[group] = nameLines(text);
+        groups.push_back(kindGroups[group]);
     }
     if (auto problem = rosterProblem(roster, groups)) {
         return *problem;
@@ -295,10 +299,12 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
     std::vector<std::string> known = kind.countOptions;
     known.insert(known.end(), {"--format", "--pdf", "--print-ops", "--csv", "--encoding", "--seed",
                                "--player-sheets"});
-    for (const NameOption& option : kind.nameOptions) {
-        known.push_back(option.option);
-    }
-    const Options options = parseOptions(args, 1, known, {"--random"});
+    known.insert(known.end(), kBuildOptions.begin(), kBuildOptions.end());
+    known.insert(known.end(), kind.leavingOptions.begin(), kind.leavingOptions.end());
+    known.insert(known.end(), kind.nameOptions.begin(), kind.nameOptions.end());
+    std::vector<std::string> flags = kBuildFlags;
+    flags.push_back("--random");
+    const Options options = parseOptions(args, 1, known, flags);
     if (!options.error.empty()) {
         err << options.error << "\n";
         return kRefused;
@@ -342,11 +348,17 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         err << *message << "\n";
         return kRefused;
     }
-    const auto randomTableSeed = std::get<std::optional<std::uint32_t>>(seed);
-    MatchTable table = randomTableSeed
-                           ? kind.generateRandom(std::get<RunParameters>(params), *randomTableSeed)
-                           : kind.generate(std::get<RunParameters>(params));
-    table.roster = std::get<Roster>(roster);
+    auto built = buildTable(kind, options.values, std::get<RunParameters>(params),
+                            std::get<std::optional<std::uint32_t>>(seed));
+    if (const auto* message = std::get_if<std::string>(&built)) {
+        err << *message << "\n";
+        return kRefused;
+    }
+    MatchTable& table = std::get<MatchTable>(built);
+    // Names given now replace those a rebuilt table carried from the table before.
+    if (!std::get<Roster>(roster).empty()) {
+        table.roster = std::get<Roster>(roster);
+    }
     PrintResult print;
     if (outputs.prints()) {
         print = kind.print(table);
@@ -380,6 +392,9 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         out << kind.json(table) << "\n";
     } else if (outputs.format == "text") {
         out << gridText(kind.grid(table));
+    }
+    if (options.values.count("--stats")) {
+        out << statsOutput(kind, table, outputs.format);
     }
     return finish(out, err);
 }

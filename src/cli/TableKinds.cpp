@@ -42,11 +42,12 @@ std::vector<TableKind> makeKinds()
     TableKind doubles;
     doubles.name = "doubles";
     doubles.matchKind = MatchKind::Doubles;
+    doubles.leavingOptions = {"--leaving"};
     doubles.countOptions = {"--participants", "--courts", "--games"};
     doubles.countHelp = "  --participants N   players 1..N\n"
                         "  --courts C         4 x C players are on court each game\n"
                         "  --names FILE       the players' names, one a line in number order\n";
-    doubles.nameOptions = {{"--names", {0, "参加者", 0}, &RunParameters::participants}};
+    doubles.nameOptions = {"--names"};
     doubles.check = [](const std::vector<std::string>& c) {
         return checked(doubles_setup::check(c[0], c[1], c[2]));
     };
@@ -67,12 +68,12 @@ std::vector<TableKind> makeKinds()
     TableKind mixed;
     mixed.name = "mixed";
     mixed.matchKind = MatchKind::Mixed;
+    mixed.leavingOptions = {"--leaving-men", "--leaving-women"};
     mixed.countOptions = {"--men", "--women", "--courts", "--games"};
     mixed.countHelp = "  --men M --women W  men 1..M and women 1..W, each pair a man and a woman\n"
                       "  --courts C         2 x C men and 2 x C women are on court each game\n"
                       "  --men-names FILE --women-names FILE   the men's and the women's names\n";
-    mixed.nameOptions = {{"--men-names", {0, "男性", 0}, &RunParameters::men},
-                         {"--women-names", {1, "女性", 0}, &RunParameters::women}};
+    mixed.nameOptions = {"--men-names", "--women-names"};
     mixed.check = [](const std::vector<std::string>& c) {
         return checked(mixed_setup::check(c[0], c[1], c[2], c[3]));
     };
@@ -93,12 +94,12 @@ std::vector<TableKind> makeKinds()
     TableKind team;
     team.name = "team";
     team.matchKind = MatchKind::Team;
+    team.leavingOptions = {"--leaving-a", "--leaving-b"};
     team.countOptions = {"--a-size", "--b-size", "--courts", "--games"};
     team.countHelp = "  --a-size NA --b-size NB   players of the A team and of the B team\n"
                      "  --courts C         an A pair against a B pair on each court\n"
                      "  --a-names FILE --b-names FILE   the names of the A and the B team\n";
-    team.nameOptions = {{"--a-names", {0, "Aチーム", 0}, &RunParameters::teamA},
-                        {"--b-names", {1, "Bチーム", 0}, &RunParameters::teamB}};
+    team.nameOptions = {"--a-names", "--b-names"};
     team.check = [](const std::vector<std::string>& c) {
         return checked(team_setup::check(c[0], c[1], c[2], c[3]));
     };
@@ -113,13 +114,13 @@ std::vector<TableKind> makeKinds()
     TableKind fixed;
     fixed.name = "fixed";
     fixed.matchKind = MatchKind::FixedPairs;
+    fixed.leavingOptions = {"--leaving-a", "--leaving-b"};
     fixed.countOptions = {"--a-pairs", "--b-pairs", "--courts", "--games"};
     fixed.countHelp = "  --a-pairs NA --b-pairs NB fixed pairs of the A team and of the B team\n"
                       "  --courts C         an A pair against a B pair on each court\n"
                       "  --a-names FILE --b-names FILE   the names of the A and the B pairs,\n"
                       "                     one pair a line (\"山田・佐藤\")\n";
-    fixed.nameOptions = {{"--a-names", {0, "Aチーム", 0, "組"}, &RunParameters::teamA},
-                         {"--b-names", {1, "Bチーム", 0, "組"}, &RunParameters::teamB}};
+    fixed.nameOptions = {"--a-names", "--b-names"};
     fixed.check = [](const std::vector<std::string>& c) {
         return checked(fixed_pair_setup::check(c[0], c[1], c[2], c[3]));
     };

@@ -3,7 +3,6 @@
 #include "common/GridModel.h"
 #include "matchtable/MatchKind.h"
 #include "matchtable/ResultStore.h"
-#include "matchtable/Roster.h"
 #include "output/PrintResult.h"
 #include "output/TextEncoding.h"
 
@@ -15,20 +14,16 @@
 
 namespace zoruka {
 
-// An option naming the players of one roster group, and what its names are checked against.
-struct NameOption {
-    std::string option;       // "--names"
-    NameGroup group;          // its size is filled in from the counts
-    int RunParameters::*size; // the count that says how many names the group needs
-};
-
 // What the command line knows of one kind of match table.
 struct TableKind {
     std::string name; // "doubles", "mixed", "team", "fixed"
     MatchKind matchKind;
     std::vector<std::string> countOptions; // in the screen's field order
     std::string countHelp;                 // the lines of --help that explain them
-    std::vector<NameOption> nameOptions;   // in group order
+    // With --from-game: who leaves, per rotation group ("--leaving 3,8").
+    std::vector<std::string> leavingOptions;
+    // The files of each group's names, in group order ("--names").
+    std::vector<std::string> nameOptions;
 
     // The run parameters of the typed counts, or the screen's message refusing them.
     std::function<std::variant<RunParameters, std::string>(const std::vector<std::string>& counts)>

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace zoruka {
 
@@ -51,10 +52,16 @@ private:
     std::array<std::array<std::uint8_t, 2>, kMaxGames * kMaxSlots> m_pairs{};
 };
 
+// The players resting in one game, per rotation group (see MatchKind).
+using GameRests = std::array<std::vector<int>, 2>;
+
 // A built table: the counts it was made from, its pairs, and who the numbers are when known.
 struct MatchTable {
     RunParameters params;
     ResultStore results;
+    // Element g - 1: who rests in game g, for tables that choose their own rests (balanced and
+    // rebuilt tables; see TableRests.h). Empty when the rests follow the plain rotation.
+    std::vector<GameRests> rests;
     // Empty: the players are known by number only, and nothing shows or prints a name.
     Roster roster;
 

@@ -1,5 +1,7 @@
 #include "matchtable/Roster.h"
 
+#include "matchtable/KindCounts.h"
+
 #include <map>
 
 namespace zoruka {
@@ -110,7 +112,35 @@ std::string Roster::nameOrNumber(int group, int number) const
     return found.empty() ? std::to_string(number) : std::string(found);
 }
 
-std::optional<std::string> rosterProblem(const Roster& roster, const std::vector<NameGroup>& groups)
+Roster Roster::resized(const std::array<int, 2>& sizes) const
+{
+    Roster resized = *this;
+    for (std::size_t group = 0; group < groups.size(); ++group) {
+        if (!resized.groups[group].empty()) {
+            resized.groups[group].resize(static_cast<std::size_t>(sizes[group]));
+        }
+    }
+    return resized;
+}
+
+std::vector<NameGroup> rosterGroups(MatchKind kind, const RunParameters& params)
+{
+    const std::array<int, 2> sizes = groupSizes(kind, params);
+    switch (kind) {
+    case MatchKind::Doubles:
+        return {{0, "参加者", sizes[0]}};
+    case MatchKind::Mixed:
+        return {{0, "男性", sizes[0]}, {1, "女性", sizes[1]}};
+    case MatchKind::Team:
+        return {{0, "Aチーム", sizes[0]}, {1, "Bチーム", sizes[1]}};
+    case MatchKind::FixedPairs:
+        break;
+    }
+    return {{0, "Aチーム", sizes[0], "組"}, {1, "Bチーム", sizes[1], "組"}};
+}
+
+std::optional<std::string> rosterProblem(const Roster& roster, const std::vector<NameGroup>& groups,
+                                         BlankNames blanks)
 {
     for (const NameGroup& group : groups) {
         const auto& names = roster.groups[static_cast<std::size_t>(group.group)];
@@ -122,6 +152,9 @@ std::optional<std::string> rosterProblem(const Roster& roster, const std::vector
     for (const NameGroup& group : groups) {
         const auto& names = roster.groups[static_cast<std::size_t>(group.group)];
         for (std::size_t i = 0; i < names.size(); ++i) {
+            if (blanks == BlankNames::Allowed && names[i].empty()) {
+                continue;
+            }
             if (auto problem = nameProblem(group, i, names[i])) {
                 return problem;
             }
@@ -131,6 +164,9 @@ std::optional<std::string> rosterProblem(const Roster& roster, const std::vector
     for (const NameGroup& group : groups) {
         const auto& names = roster.groups[static_cast<std::size_t>(group.group)];
         for (std::size_t i = 0; i < names.size(); ++i) {
+            if (names[i].empty()) {
+                continue; // allowed blanks: numbers without names
+            }
             const auto [first, added] = seen.emplace(names[i], numbered(group, i));
             if (!added) {
                 return "名前「" + names[i] + "」が" + first->second + "と" + numbered(group, i) +

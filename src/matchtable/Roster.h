@@ -1,5 +1,8 @@
 #pragma once
 
+#include "matchtable/MatchKind.h"
+#include "matchtable/RunParameters.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -31,6 +34,9 @@ struct Roster {
     std::string_view name(int group, int number) const;
     // The name, or else the number ("7").
     std::string nameOrNumber(int group, int number) const;
+    // The names of numbers 1 .. sizes[g] of every group that has names: the numbers past the
+    // names have none (newcomers).
+    Roster resized(const std::array<int, 2>& sizes) const;
 
     bool operator==(const Roster&) const = default;
 };
@@ -44,6 +50,10 @@ struct NameGroup {
     std::string unit = "人";
 };
 
+// The name groups of a kind's table of the counts `params`, in group order: "参加者"; "男性"
+// and "女性"; "Aチーム" and "Bチーム" (fixed pairs counted in "組").
+std::vector<NameGroup> rosterGroups(MatchKind kind, const RunParameters& params);
+
 namespace roster_check {
 
 // The most characters a name may have: a name longer than this is a mistake (a pasted text),
@@ -52,13 +62,17 @@ inline constexpr std::size_t kLongestName = 40;
 
 } // namespace roster_check
 
+// Whether a blank name is a fault, or a number without a name (a newcomer after a lineup
+// change, in a table read back).
+enum class BlankNames { Refused, Allowed };
+
 // The first fault of the names of `groups` in `roster`, as the message refusing them: a group
-// with more or fewer names than its size; then, in number order, a blank name, one that is not
-// UTF-8 or holds a control character (a line or paragraph separator counts as one), one longer
-// than kLongestName characters; then a name given twice (across the groups too). Groups not
-// listed are not looked at. Nothing when the names may be used.
-std::optional<std::string> rosterProblem(const Roster& roster,
-                                         const std::vector<NameGroup>& groups);
+// with more or fewer names than its size; then, in number order, a blank name (unless allowed),
+// one that is not UTF-8 or holds a control character (a line or paragraph separator counts as
+// one), one longer than kLongestName characters; then a name given twice (across the groups
+// too). Groups not listed are not looked at. Nothing when the names may be used.
+std::optional<std::string> rosterProblem(const Roster& roster, const std::vector<NameGroup>& groups,
+                                         BlankNames blanks = BlankNames::Refused);
 
 // A name as typed or read, without blanks or ideographic blanks at either end.
 std::string trimmedName(std::string_view name);

@@ -37,12 +37,12 @@ void keepReadingSortKey(sqlite3* db)
 // Version 4: the attendance of each day (参加者), which numbers the players of its match tables.
 void addAttendance(sqlite3* db)
 {
-    execute(db, "CREATE TABLE \"参加者\" (\"参_年\" TEXT NOT NULL DEFAULT '', "
+    execute(db, "CREATE TABLE IF NOT EXISTS \"参加者\" (\"参_年\" TEXT NOT NULL DEFAULT '', "
                 "\"参_月\" TEXT NOT NULL DEFAULT '', \"参_日\" TEXT NOT NULL DEFAULT '', "
                 "\"参_順\" INTEGER NOT NULL DEFAULT 0, \"参_氏名\" TEXT NOT NULL DEFAULT '', "
                 "\"参_ゲストF\" INTEGER NOT NULL DEFAULT 0, \"参_性別\" TEXT NOT NULL DEFAULT '', "
                 "\"参_チーム\" TEXT NOT NULL DEFAULT '')");
-    execute(db, "CREATE UNIQUE INDEX \"Key_参加者\" ON \"参加者\" "
+    execute(db, "CREATE UNIQUE INDEX IF NOT EXISTS \"Key_参加者\" ON \"参加者\" "
                 "(\"参_年\", \"参_月\", \"参_日\", \"参_順\")");
 }
 
