@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/Refusal.h"
 #include "cli/TableBuild.h"
 #include "cli/TableKinds.h"
 #include "matchtable/Roster.h"
@@ -83,12 +84,6 @@ Printing is refused when the screen's print refuses (too many courts, no game bu
 go to standard error; the exit code is 2 for a refusal, when nothing is written, and 1 when a
 file or standard output cannot be written.
 )";
-
-// Every refusal of the command line's own ends by pointing to the help text.
-std::string refusal(const std::string& what)
-{
-    return what + "使い方は「zoruka-cli --help」で表示されます。";
-}
 
 std::string usage()
 {
