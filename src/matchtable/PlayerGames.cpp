@@ -1,24 +1,12 @@
 #include "matchtable/PlayerGames.h"
 
+#include "matchtable/KindCounts.h"
 #include "matchtable/SeatLayout.h"
+#include "matchtable/TableSeats.h"
 
 namespace zoruka {
 
 namespace {
-
-std::array<int, 2> groupSizes(MatchKind kind, const RunParameters& params)
-{
-    switch (kind) {
-    case MatchKind::Doubles:
-        return {params.participants, 0};
-    case MatchKind::Mixed:
-        return {params.men, params.women};
-    case MatchKind::Team:
-    case MatchKind::FixedPairs:
-        break;
-    }
-    return {params.teamA, params.teamB};
-}
 
 // The seats that `links` pair with `seat`.
 std::vector<int> linked(const std::vector<std::pair<int, int>>& links, int seat)
@@ -41,36 +29,32 @@ std::array<std::vector<std::vector<PlayerGame>>, 2> playerGames(MatchKind kind,
 {
     const SeatLayout layout = seatLayout(kind);
     const int games = table.builtGames();
+    const PlayerIds ids{groupSizes(kind, table.params)};
     std::array<std::vector<std::vector<PlayerGame>>, 2> all;
-    const std::array<int, 2> sizes = groupSizes(kind, table.params);
     for (std::size_t group = 0; group < 2; ++group) {
-        all[group].assign(static_cast<std::size_t>(sizes[group]),
+        all[group].assign(static_cast<std::size_t>(ids.sizes[group]),
                           std::vector<PlayerGame>(static_cast<std::size_t>(games)));
     }
+    const auto seatOf = [&ids](int id) { return PlayerSeat{ids.group(id), ids.number(id)}; };
     for (int game = 1; game <= games; ++game) {
-        for (int court = 1; court <= table.params.courts; ++court) {
-            std::array<PlayerSeat, 4> seats{};
+        const std::vector<int> seats = gameSeats(kind, table, game, ids);
+        for (std::size_t first = 0; first < seats.size(); first += layout.seatsPerCourt) {
+            const auto at = [&](int k) { return seats[first + static_cast<std::size_t>(k)]; };
             for (int k = 0; k < layout.seatsPerCourt; ++k) {
-                const int slot = layout.seatsPerCourt == 2 ? court : 2 * court - 1 + k / 2;
-                const Pair pair = table.results.pair(game, slot);
-                seats[static_cast<std::size_t>(k)] = {layout.group[static_cast<std::size_t>(k)],
-                                                      k % 2 == 0 ? pair.first : pair.second};
-            }
-            for (int k = 0; k < layout.seatsPerCourt; ++k) {
-                const PlayerSeat& seat = seats[static_cast<std::size_t>(k)];
-                auto& schedule = all[static_cast<std::size_t>(seat.group)];
-                if (seat.number < 1 || seat.number > static_cast<int>(schedule.size())) {
+                if (at(k) < 0) {
                     continue; // a court a failed game left empty
                 }
-                PlayerGame& played = schedule[static_cast<std::size_t>(seat.number - 1)]
-                                             [static_cast<std::size_t>(game - 1)];
-                played.court = court;
+                const PlayerSeat me = seatOf(at(k));
+                PlayerGame& played =
+                    all[static_cast<std::size_t>(me.group)][static_cast<std::size_t>(me.number - 1)]
+                       [static_cast<std::size_t>(game - 1)];
+                played.court = static_cast<int>(first) / layout.seatsPerCourt + 1;
                 played.side = layout.seatsPerCourt == 2 ? k : k / 2;
                 for (const int partner : linked(layout.partners, k)) {
-                    played.partners.push_back(seats[static_cast<std::size_t>(partner)]);
+                    played.partners.push_back(seatOf(at(partner)));
                 }
                 for (const int opponent : linked(layout.opponents, k)) {
-                    played.opponents.push_back(seats[static_cast<std::size_t>(opponent)]);
+                    played.opponents.push_back(seatOf(at(opponent)));
                 }
             }
         }
