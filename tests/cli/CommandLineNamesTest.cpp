@@ -195,6 +195,51 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"Folder", "", "--names の名前のファイル「PATH」を読み込めません。"}),
     [](const testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
 
+TEST_F(CommandLineNames, ARebuiltTableKeepsTheNamesOfThoseWhoStay)
+{
+    const std::vector<std::string> names = namesOf("甲", 12);
+    const CliRun first = run({"doubles", "--participants=12", "--courts=2", "--games=6", "--names",
+                              list("names", names)});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    writeFile(m_folder / "first.json", first.out);
+    const std::vector<std::string> rebuild = {"doubles",   "--participants=14", "--courts=2",
+                                              "--games=8", "--from-game=4",     "--leaving=3"};
+    std::vector<std::string> args = rebuild;
+    args.push_back("--previous=" + path("first.json"));
+    const CliRun second = run(args);
+    ASSERT_EQ(second.exitCode, 0) << second.err;
+    std::vector<std::string> carried = names;
+    carried.insert(carried.end(), {"", ""}); // the newcomers have no names yet
+    EXPECT_EQ(nlohmann::json::parse(second.out)["names"]["participants"], carried);
+
+    // Rebuilt again from that table, the newcomers still go by their numbers.
+    writeFile(m_folder / "second.json", second.out);
+    args = rebuild;
+    args.insert(args.end(), {"--previous=" + path("second.json"), "--format=text"});
+    const CliRun third = run(args);
+    ASSERT_EQ(third.exitCode, 0) << third.err;
+    EXPECT_NE(third.out.find("甲12"), std::string::npos);
+
+    // Names no table could show make the previous table unusable.
+    std::string tampered = first.out;
+    const std::string secondName = "甲2\"";
+    tampered.replace(tampered.find(secondName), secondName.size(), "甲\\u0007\"");
+    writeFile(m_folder / "tampered.json", tampered);
+    args = rebuild;
+    args.push_back("--previous=" + path("tampered.json"));
+    EXPECT_EQ(run(args).err, "前のゾルカを読み込めません: " + path("tampered.json") +
+                                 "（参加者の2番の名前に制御文字が含まれています）\n");
+}
+
+TEST_F(CommandLineNames, ANameShiftJisLacksRefusesTheCsvFile)
+{
+    const CliRun r = run({"doubles", "--participants=4", "--courts=1", "--games=1", "--names",
+                          list("names", {"𠮷田", "佐藤", "鈴木", "高橋"}), "--csv", path("t.csv")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "Shift_JISで表せない文字が名前にあります。UTF-8で出力してください\n");
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "t.csv"));
+}
+
 TEST_F(CommandLineNames, NameOptionsBelongToTheirKind)
 {
     const std::string names = list("names", namesOf("甲", 9));
