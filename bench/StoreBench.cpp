@@ -1,3 +1,4 @@
+#include "registers/Attendance.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
 #include "store/MasterLookup.h"
@@ -21,8 +22,9 @@ std::string twoDigits(int value)
     return text;
 }
 
-// Ten years of a busy cash book, 100 entries a month (12,000 rows), built once per run in a
-// temporary folder that is removed at exit.
+// Ten years of a busy cash book, 100 entries a month (12,000 rows), and of attendance, eight
+// practice days a month of twenty players (19,200 rows), built once per run in a temporary folder
+// that is removed at exit.
 class TenYearFile {
 public:
     TenYearFile()
@@ -45,6 +47,19 @@ public:
                         cash.setValue("出_金額", "1,500");
                         cash.setValue("出_備考", "練習会");
                         cash.update();
+                    }
+                }
+            }
+        }
+        TableCursor attendance = database.table("参加者");
+        for (int year = 16; year <= 25; ++year) {
+            for (int month = 1; month <= 12; ++month) {
+                for (int day = 1; day <= 29; day += 4) {
+                    for (int order = 1; order <= 20; ++order) {
+                        attendance.editOrAddNew({twoDigits(year), twoDigits(month), twoDigits(day),
+                                                 std::to_string(order)});
+                        attendance.setValue("参_氏名", "会員" + std::to_string(order));
+                        attendance.update();
                     }
                 }
             }
@@ -125,8 +140,18 @@ void BM_StartupCheck(benchmark::State& state)
     }
 }
 
+// Opening the attendance screen on a day without a list of its own: the last list used.
+void BM_OfferLastAttendance(benchmark::State& state)
+{
+    const AttendanceBook book(tenYearFile().location());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(book.offered({"26", "01", "05"}));
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_OfferLastAttendance)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartupCheck)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadMonthOfCashBook)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LookUpClubName)->Unit(benchmark::kMicrosecond);

@@ -3,6 +3,8 @@
 #include "store/Database.h"
 #include "store/Transaction.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <utility>
 
@@ -12,8 +14,6 @@ namespace {
 
 constexpr std::string_view kTable = "参加者";
 constexpr std::string_view kKey = "Key_参加者";
-// An order no day's list reaches.
-constexpr const char* kPastEveryAttendee = "999999999";
 
 std::string twoDigits(int value)
 {
@@ -35,6 +35,45 @@ bool onDay(const TableCursor& rows, const DayKey& day)
 {
     return !rows.eof() &&
            DayKey{rows.value("参_年"), rows.value("参_月"), rows.value("参_日")} == day;
+}
+
+// The latest day before `today` that has a list: month by month back from today's, so that the
+// usual last practice, a few days ago, takes a seek or two.
+std::optional<DayKey> lastDayBefore(Database& database, const DayKey& today)
+{
+    TableCursor rows = database.table(kTable);
+    rows.setIndex(kKey);
+    rows.seek(Seek::AtLeast, {"", "", "", ""});
+    if (rows.eof()) {
+        return std::nullopt;
+    }
+    // A text that is no number (a row another program wrote) counts as 0.
+    const auto number = [](const std::string& text) {
+        int value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
+    };
+    const auto monthIndex = [&](const std::string& yy, const std::string& mm) {
+        return number(yy) * 12 + std::max(number(mm), 1) - 1;
+    };
+    const int earliest = monthIndex(rows.value("参_年"), rows.value("参_月"));
+    for (int month = monthIndex(today.yy, today.mm); month >= earliest; --month) {
+        const std::string yy = twoDigits(month / 12);
+        const std::string mm = twoDigits(month % 12 + 1);
+        std::optional<DayKey> latest;
+        for (rows.seek(Seek::AtLeast, {yy, mm, "", ""});
+             !rows.eof() && rows.value("参_年") == yy && rows.value("参_月") == mm;
+             rows.moveNext()) {
+            DayKey day{yy, mm, rows.value("参_日")};
+            if (day.yy + day.mm + day.dd < today.yy + today.mm + today.dd) {
+                latest = std::move(day);
+            }
+        }
+        if (latest) {
+            return latest;
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<Attendee> readDay(Database& database, const DayKey& day)
@@ -118,14 +157,7 @@ std::optional<DayAttendance> AttendanceBook::offered(const DayKey& today) const
     if (std::vector<Attendee> todays = readDay(database, today); !todays.empty()) {
         return DayAttendance{today, std::move(todays)};
     }
-    // The latest day: from each day's first row, on past its last.
-    TableCursor rows = database.table(kTable);
-    rows.setIndex(kKey);
-    std::optional<DayKey> latest;
-    for (rows.seek(Seek::AtLeast, {"", "", "", ""}); !rows.eof();
-         rows.seek(Seek::After, {latest->yy, latest->mm, latest->dd, kPastEveryAttendee})) {
-        latest = DayKey{rows.value("参_年"), rows.value("参_月"), rows.value("参_日")};
-    }
+    const std::optional<DayKey> latest = lastDayBefore(database, today);
     if (!latest) {
         return std::nullopt;
     }

@@ -72,7 +72,7 @@ public:
     explicit AttendanceBook(DatabaseLocation location);
 
     // What the attendance screen offers on `today`: the list stored for today, else the one
-    // stored last (the latest day that has one); nothing while none is stored.
+    // stored last (the latest day before today that has one); nothing while none is stored.
     std::optional<DayAttendance> offered(const DayKey& today) const;
 
     // Whether `day` is a practice day of the calendar (練習予定).
