@@ -10,8 +10,6 @@ namespace zoruka {
 
 namespace {
 
-constexpr const char* kFont = "HG丸ゴシックM - PRO";
-
 constexpr double kMemberWidth = 16;
 constexpr double kNumberOffset = 8;
 constexpr double kNumberSize = 20;

@@ -26,6 +26,8 @@ namespace zoruka {
 // or a single row (SheetArrangement).
 class GameBlockSheets {
 public:
+    // The font of every text of a match table's sheets.
+    static constexpr const char* kFont = "HG丸ゴシックM - PRO";
     static constexpr double kLeftMargin = 5;
     static constexpr double kFirstRowTop = 16;
     static constexpr double kBlockWidth = 50;

@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 #include "matchtable/PlayerGames.h"
 #include "output/DoublesPrint.h"
+#include "output/GameBlockSheets.h"
 #include "output/PrintBuilder.h"
 #include "output/PrintableArea.h"
 #include "output/TableLabels.h"
@@ -13,8 +14,6 @@
 namespace zoruka {
 
 namespace {
-
-constexpr const char* kFont = "HG丸ゴシックM - PRO";
 
 constexpr double kHeadingTop = 5;
 constexpr double kHeadingSize = 14;
@@ -73,7 +72,7 @@ class Sheets {
 public:
     explicit Sheets(const KindWords& words) : m_words(words), m_out(Orientation::Portrait)
     {
-        m_out.setFont(kFont);
+        m_out.setFont(GameBlockSheets::kFont);
     }
 
     void addEntry(const Roster& roster, int group, int number, const std::vector<PlayerGame>& games)

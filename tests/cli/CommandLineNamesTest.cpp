@@ -1,36 +1,27 @@
 // zoruka-cli with name lists: the same names in the JSON, the grid, the CSV file and the print
 // layout of every kind, and every bad list refused before anything is written.
-#include "cli/CommandLine.h"
+#include "cli/CliRun.h"
+#include "matchtable/NumberedNames.h"
 #include "output/PrintOperationsJson.h"
 #include "output/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
-
 namespace {
 
 using namespace zoruka;
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 class CommandLineNames : public testing::Test {
 protected:
-    CliRun run(std::vector<std::string> args)
+    // A "PDF" file here holds the print operations of its documents.
+    static CliRun run(const std::vector<std::string>& args)
     {
-        std::ostringstream out;
-        std::ostringstream err;
-        // A "PDF" file here holds the print operations of its documents.
-        const PdfRenderer renderer = [](const std::vector<PrintDocument>& documents) {
+        return test::runCli(args, [](const std::vector<PrintDocument>& documents) {
             return printOperationsJson(documents);
-        };
-        const int exitCode = runCommandLine(args, out, err, renderer);
-        return {exitCode, out.str(), err.str()};
+        });
     }
 
     // A name list file of `names`, one a line.
@@ -49,15 +40,6 @@ protected:
     TempFolder m_folder;
 };
 
-std::vector<std::string> namesOf(const std::string& prefix, int count)
-{
-    std::vector<std::string> names;
-    for (int k = 1; k <= count; ++k) {
-        names.push_back(prefix + std::to_string(k));
-    }
-    return names;
-}
-
 struct KindCase {
     const char* name;
     std::vector<std::string> counts;
@@ -73,7 +55,7 @@ TEST_P(CommandLineNamesKinds, JsonAndGridCarryTheNames)
     std::vector<std::string> args = GetParam().counts;
     std::vector<std::vector<std::string>> lists;
     for (std::size_t i = 0; i < GetParam().lists.size(); ++i) {
-        lists.push_back(namesOf(i == 0 ? "甲" : "乙", GetParam().sizes[i]));
+        lists.push_back(test::numberedNames(i == 0 ? "甲" : "乙", GetParam().sizes[i]));
         args.push_back(GetParam().lists[i].first);
         args.push_back(list("list" + std::to_string(i), lists.back()));
     }
@@ -197,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CommandLineNames, ARebuiltTableKeepsTheNamesOfThoseWhoStay)
 {
-    const std::vector<std::string> names = namesOf("甲", 12);
+    const std::vector<std::string> names = test::numberedNames("甲", 12);
     const CliRun first = run({"doubles", "--participants=12", "--courts=2", "--games=6", "--names",
                               list("names", names)});
     ASSERT_EQ(first.exitCode, 0) << first.err;
@@ -242,7 +224,7 @@ TEST_F(CommandLineNames, ANameShiftJisLacksRefusesTheCsvFile)
 
 TEST_F(CommandLineNames, NameOptionsBelongToTheirKind)
 {
-    const std::string names = list("names", namesOf("甲", 9));
+    const std::string names = list("names", test::numberedNames("甲", 9));
     EXPECT_EQ(run({"mixed", "--men=9", "--women=9", "--courts=2", "--games=1", "--names", names})
                   .exitCode,
               2);

@@ -4,6 +4,7 @@
 #include "matchtable/FixedPairGenerator.h"
 #include "matchtable/MixedGenerator.h"
 #include "matchtable/MixedGrid.h"
+#include "matchtable/NumberedNames.h"
 #include "matchtable/TeamGenerator.h"
 #include "matchtable/TeamGrid.h"
 
@@ -16,18 +17,6 @@ namespace {
 using namespace zoruka;
 
 const std::array<std::string, 2> kPrefixes{"甲", "乙"};
-
-Roster rosterOf(int first, int second)
-{
-    Roster roster;
-    for (int group = 0; group < 2; ++group) {
-        for (int k = 1; k <= (group == 0 ? first : second); ++k) {
-            roster.groups[static_cast<std::size_t>(group)].push_back(
-                kPrefixes[static_cast<std::size_t>(group)] + std::to_string(k));
-        }
-    }
-    return roster;
-}
 
 // A cell of the numbers grid as it reads with names: "3-8" as "甲3・甲8", "9,10" as "甲9、甲10".
 std::string withNames(const std::string& numbers, int group)
@@ -69,7 +58,8 @@ TEST_P(NamedGrids, ShowEveryNumberAsItsNameAndWidenOnlyTheDataColumns)
     const GridCase& c = GetParam();
     MatchTable table = c.table();
     const GridModel numbers = c.grid(table);
-    table.roster = rosterOf(c.sizes[0], c.sizes[1]);
+    table.roster = Roster(test::numberedNames(kPrefixes[0], c.sizes[0]),
+                          test::numberedNames(kPrefixes[1], c.sizes[1]));
     const GridModel names = c.grid(table);
 
     ASSERT_EQ(names.rows, numbers.rows);

@@ -2,6 +2,8 @@
 // the names, then the roster.
 #include "matchtable/DoublesGenerator.h"
 #include "matchtable/MixedGenerator.h"
+#include "matchtable/NumberedNames.h"
+#include "output/CsvLines.h"
 #include "output/DoublesCsv.h"
 #include "output/MixedCsv.h"
 #include "output/TempFolder.h"
@@ -14,25 +16,7 @@ namespace {
 
 using namespace zoruka;
 
-std::vector<std::string> namesOf(const std::string& prefix, int count)
-{
-    std::vector<std::string> names;
-    for (int k = 1; k <= count; ++k) {
-        names.push_back(prefix + std::to_string(k));
-    }
-    return names;
-}
-
-std::vector<std::string> lines(const std::string& csv)
-{
-    std::vector<std::string> result;
-    std::size_t start = 0;
-    for (std::size_t end; (end = csv.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        result.push_back(csv.substr(start, end - start));
-    }
-    EXPECT_EQ(start, csv.size()) << "text after the last CR LF";
-    return result;
-}
+using test::csvLines;
 
 TEST(NamedCsv, DoublesLinesGoOnWithTheNamesAndTheRosterFollows)
 {
@@ -65,9 +49,10 @@ class NamedCsvKinds : public testing::TestWithParam<CsvCase> {};
 TEST_P(NamedCsvKinds, EveryLineStartsWithThePlainLinesFields)
 {
     MatchTable table = GetParam().table();
-    const std::vector<std::string> plain = lines(GetParam().csv(table));
-    table.roster = Roster(namesOf("男", GetParam().sizes[0]), namesOf("女", GetParam().sizes[1]));
-    const std::vector<std::string> named = lines(GetParam().csv(table));
+    const std::vector<std::string> plain = csvLines(GetParam().csv(table));
+    table.roster = Roster(test::numberedNames("男", GetParam().sizes[0]),
+                          test::numberedNames("女", GetParam().sizes[1]));
+    const std::vector<std::string> named = csvLines(GetParam().csv(table));
     const std::size_t rosterLines = 2 + static_cast<std::size_t>(GetParam().sizes[0]) +
                                     static_cast<std::size_t>(GetParam().sizes[1]);
     ASSERT_EQ(named.size(), plain.size() + rosterLines);
@@ -92,7 +77,7 @@ TEST(NamedCsv, MixedRosterNamesTheSexAndQuotesAreDoubled)
 {
     MatchTable table = MixedGenerator::generate(2, 2, 1, 1);
     table.roster = Roster({"山田 \"ヤマ\"", "佐藤"}, {"鈴木", "高橋"});
-    const std::vector<std::string> all = lines(mixedCsv(table));
+    const std::vector<std::string> all = csvLines(mixedCsv(table));
     EXPECT_EQ(all[1],
               "\"試合番号\",\"ベア男性\",\"ベア女性\",\"コート番号\",\"男性氏名\",\"女性氏名\"");
     EXPECT_EQ(all[2], "\"第  1 試合\",\" 1\",\" 1\",\" 1-A\",\"山田 \"\"ヤマ\"\"\",\"鈴木\"");

@@ -2,6 +2,7 @@
 #include "matchtable/DoublesGenerator.h"
 #include "matchtable/FixedPairGenerator.h"
 #include "matchtable/MixedGenerator.h"
+#include "matchtable/NumberedNames.h"
 #include "matchtable/TeamGenerator.h"
 #include "output/DoublesPrint.h"
 #include "output/FixedPairPrint.h"
@@ -72,15 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
                               printFixedPairs, 11626826645549453266ull}),
     [](const testing::TestParamInfo<PlainCase>& info) { return std::string(info.param.name); });
 
-std::vector<std::string> namesOf(const std::string& prefix, int count)
-{
-    std::vector<std::string> names;
-    for (int k = 1; k <= count; ++k) {
-        names.push_back(prefix + std::to_string(k));
-    }
-    return names;
-}
-
 struct Rect {
     double left, top, right, bottom;
 
@@ -119,8 +111,8 @@ TEST_P(NamedSheets, EverySheetHasTheWholeLegendBesideItsBlocks)
     const NamedCase& c = GetParam();
     MatchTable table = c.table();
     const int games = table.builtGames();
-    table.roster =
-        Roster(namesOf(c.prefix + "甲", c.sizes[0]), namesOf(c.prefix + "乙", c.sizes[1]));
+    table.roster = Roster(test::numberedNames(c.prefix + "甲", c.sizes[0]),
+                          test::numberedNames(c.prefix + "乙", c.sizes[1]));
     const PrintResult result = c.print(table);
     ASSERT_FALSE(result.refused());
     int blocks = 0;
@@ -226,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, NamedSheets,
 
 TEST(LegendPlan, TakesTheStripUnderTheBlocksWhileItIsRoomEnough)
 {
-    const Roster nine(namesOf("甲", 9));
+    const Roster nine(test::numberedNames("甲", 9));
     const LegendPlan plan = planLegend(nine, {{"参加者"}}, 58);
     EXPECT_EQ(plan.arrangement, (GameBlockSheets::SheetArrangement{5, 2}));
     EXPECT_EQ(plan.left, GameBlockSheets::kLeftMargin);

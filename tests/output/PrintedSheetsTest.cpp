@@ -7,6 +7,7 @@
 #include "matchtable/DoublesGenerator.h"
 #include "matchtable/FixedPairGenerator.h"
 #include "matchtable/MixedGenerator.h"
+#include "matchtable/NumberedNames.h"
 #include "matchtable/TeamGenerator.h"
 #include "output/DoublesPrint.h"
 #include "output/FixedPairPrint.h"
@@ -82,44 +83,53 @@ TEST_P(MatchTableSheets, EveryNumberEndsInsideItsCell)
     EXPECT_EQ(faultsOf(result.documents), std::vector<std::string>{});
 }
 
-// A table of `table` whose every number has a name: `name` followed by the number.
-MatchTable named(MatchTable table, const std::string& name)
+// `table` with every number named `name` and the number, in both groups.
+MatchTable named(const MatchTable& table, MatchKind kind, const std::string& name)
 {
-    for (const auto& [group, size] :
-         {std::pair{0, std::max(table.params.participants,
-                                std::max(table.params.men, table.params.teamA))},
-          std::pair{1, std::max(table.params.women, table.params.teamB)}}) {
-        for (int k = 1; k <= size; ++k) {
-            table.roster.groups[static_cast<std::size_t>(group)].push_back(name +
-                                                                           std::to_string(k));
-        }
-    }
-    return table;
+    return test::withNumberedNames(table, kind, name, name);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Legends, MatchTableSheets,
     testing::Values(
         SheetCase{"Doubles",
-                  [] { return named(DoublesGenerator::generate(50, 3, 12), "長谷川三郎"); },
+                  [] {
+                      return named(DoublesGenerator::generate(50, 3, 12), MatchKind::Doubles,
+                                   "長谷川三郎");
+                  },
                   printDoubles},
-        SheetCase{"DoublesTall", [] { return named(DoublesGenerator::generate(50, 8, 10), "Mw"); },
-                  printDoubles},
-        SheetCase{"Mixed", [] { return named(MixedGenerator::generate(50, 50, 4, 10), "山田"); },
-                  printMixed},
+        SheetCase{
+            "DoublesTall",
+            [] { return named(DoublesGenerator::generate(50, 8, 10), MatchKind::Doubles, "Mw"); },
+            printDoubles},
+        SheetCase{
+            "Mixed",
+            [] { return named(MixedGenerator::generate(50, 50, 4, 10), MatchKind::Mixed, "山田"); },
+            printMixed},
         SheetCase{"Team",
-                  [] { return named(TeamGenerator::generate(50, 50, 8, 10), repeated("長", 38)); },
+                  [] {
+                      return named(TeamGenerator::generate(50, 50, 8, 10), MatchKind::Team,
+                                   repeated("長", 38));
+                  },
                   printTeam},
         SheetCase{"Fixed",
-                  [] { return named(FixedPairGenerator::generate(20, 20, 16, 10), "山田・佐藤"); },
+                  [] {
+                      return named(FixedPairGenerator::generate(20, 20, 16, 10),
+                                   MatchKind::FixedPairs, "山田・佐藤");
+                  },
                   printFixedPairs},
         SheetCase{"PlayerSheets",
-                  [] { return named(MixedGenerator::generate(30, 30, 6, 12), "長谷川三郎丸"); },
+                  [] {
+                      return named(MixedGenerator::generate(30, 30, 6, 12), MatchKind::Mixed,
+                                   "長谷川三郎丸");
+                  },
                   [](const MatchTable& t) { return printPlayerSheets(MatchKind::Mixed, t); }},
-        SheetCase{
-            "PlayerSheetsLongNames",
-            [] { return named(FixedPairGenerator::generate(25, 25, 12, 8), repeated("長", 38)); },
-            [](const MatchTable& t) { return printPlayerSheets(MatchKind::FixedPairs, t); }}),
+        SheetCase{"PlayerSheetsLongNames",
+                  [] {
+                      return named(FixedPairGenerator::generate(25, 25, 12, 8),
+                                   MatchKind::FixedPairs, repeated("長", 38));
+                  },
+                  [](const MatchTable& t) { return printPlayerSheets(MatchKind::FixedPairs, t); }}),
     [](const testing::TestParamInfo<SheetCase>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
