@@ -108,17 +108,4 @@ INSTANTIATE_TEST_SUITE_P(
                              1}),
     [](const testing::TestParamInfo<KindCase>& info) { return std::string(info.param.name); });
 
-TEST(PlayerGames, NineOnTwoCourtsGameOne)
-{
-    // Game 1: 1-2 against 3-8 on court 1, 4-5 against 6-7 on court 2, 9 rests.
-    const auto all = playerGames(MatchKind::Doubles, DoublesGenerator::generate(9, 2, 1));
-    const PlayerGame& three = all[0][2][0];
-    EXPECT_EQ(three.court, 1);
-    EXPECT_EQ(three.side, 1);
-    EXPECT_EQ(three.partners, (std::vector<PlayerSeat>{{0, 8}}));
-    EXPECT_EQ(three.opponents, (std::vector<PlayerSeat>{{0, 1}, {0, 2}}));
-    EXPECT_TRUE(all[0][8][0].rests());
-    EXPECT_TRUE(all[1].empty());
-}
-
 } // namespace

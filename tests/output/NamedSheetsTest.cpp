@@ -9,7 +9,6 @@
 #include "output/MixedPrint.h"
 #include "output/PrintOperationsJson.h"
 #include "output/PrintableArea.h"
-#include "output/RosterLegend.h"
 #include "output/TeamPrint.h"
 #include "output/TextFit.h"
 
@@ -215,14 +214,5 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, NamedSheets,
                          [](const testing::TestParamInfo<NamedCase>& info) {
                              return std::string(info.param.name);
                          });
-
-TEST(LegendPlan, TakesTheStripUnderTheBlocksWhileItIsRoomEnough)
-{
-    const Roster nine(test::numberedNames("甲", 9));
-    const LegendPlan plan = planLegend(nine, {{"参加者"}}, 58);
-    EXPECT_EQ(plan.arrangement, (GameBlockSheets::SheetArrangement{5, 2}));
-    EXPECT_EQ(plan.left, GameBlockSheets::kLeftMargin);
-    EXPECT_GT(plan.top, 16 + 2 * 58 + 10);
-}
 
 } // namespace
