@@ -66,6 +66,8 @@ Database::Database(const DatabaseLocation& location, std::chrono::milliseconds b
                    bool create)
 {
     const fs::path& path = location.file();
+    // A read-only location is never created nor written, not even to set an empty file up.
+    create = create && !location.readOnly();
     std::error_code ignored;
     const fs::file_status status = fs::status(path, ignored);
     int flags = SQLITE_OPEN_READWRITE;
@@ -79,7 +81,7 @@ Database::Database(const DatabaseLocation& location, std::chrono::milliseconds b
             throw StoreError::notOurs();
         }
         checkHeader(path);
-        if (!markedWritable(status)) {
+        if (location.readOnly() || !markedWritable(status)) {
             flags = SQLITE_OPEN_READONLY;
         }
     }

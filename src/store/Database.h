@@ -24,7 +24,8 @@ public:
     // Opens the existing file. Throws StoreError when the file is missing, is not a database of
     // this program (the file is not touched then), comes from a newer version of the program,
     // cannot be read, or stays locked by another program for `busyTimeout`.
-    // A file without write permission opens for reading; writing to it throws StoreError.
+    // A file without write permission, or of a read-only location, opens for reading; writing to
+    // it throws StoreError.
     static Database open(const DatabaseLocation& location,
                          std::chrono::milliseconds busyTimeout = kBusyTimeout);
 
