@@ -1,0 +1,18 @@
+#pragma once
+
+#include "output/TextEncoding.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zoruka {
+
+// Writes CSV text (UTF-8) in `encoding` to `path` as writeOutputFile() does. Returns nothing when
+// done, else the message to show: writeOutputFile()'s, or — with nothing written — that the text
+// holds a character Shift_JIS cannot represent: "「𠮷」はShift_JISで表せない文字のため出力できま
+// せん。文字コードにUTF-8を選んでください".
+std::optional<std::string> writeCsvFile(const std::string& path, std::string_view utf8,
+                                        TextEncoding encoding);
+
+} // namespace zoruka
