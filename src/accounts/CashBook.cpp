@@ -16,6 +16,14 @@ using namespace cash_book;
 
 constexpr std::string_view kTable = "出納帳";
 
+void write(TableCursor& entries, const CashBookEntry& entry)
+{
+    entries.editOrAddNew(entry.key.values());
+    entries.setValue("出_金額", entry.amount);
+    entries.setValue("出_備考", entry.note);
+    entries.update();
+}
+
 } // namespace
 
 CashBook::CashBook(DatabaseLocation location) : m_location(std::move(location)) {}
@@ -66,10 +74,7 @@ void CashBook::store(const CashBookEntry& entry) const
 {
     Database database = Database::open(m_location);
     TableCursor entries = database.table(kTable);
-    entries.editOrAddNew(entry.key.values());
-    entries.setValue("出_金額", entry.amount);
-    entries.setValue("出_備考", entry.note);
-    entries.update();
+    write(entries, entry);
 }
 
 bool CashBook::remove(const CashBookKey& key) const
@@ -86,6 +91,27 @@ bool CashBook::remove(const CashBookKey& key) const
     deleteFeeDetail(database, key);
     transaction.commit();
     return true;
+}
+
+CashBook::Move CashBook::move(const CashBookKey& from, const CashBookEntry& entry) const
+{
+    Database database = Database::open(m_location);
+    Transaction transaction(database);
+    TableCursor entries = database.table(kTable);
+    entries.setIndex("Key_出納帳");
+    entries.seek(Seek::Equal, entry.key.values());
+    if (!entries.noMatch()) {
+        return Move::Occupied;
+    }
+    entries.seek(Seek::Equal, from.values());
+    if (entries.noMatch()) {
+        return Move::Missing;
+    }
+    entries.deleteRow();
+    write(entries, entry);
+    moveFeeDetail(database, from, entry.key);
+    transaction.commit();
+    return Move::Moved;
 }
 
 } // namespace zoruka

@@ -27,6 +27,11 @@ inline constexpr std::string_view kDeleted = "出納記録と明細は削除さ�
 inline constexpr std::string_view kOutOfRange = "指示位置が有効範囲外です。";
 inline constexpr std::string_view kNotRetrievable =
     "選択した出納情報が取り出せません、確認してください";
+inline constexpr std::string_view kConfirmMove =
+    "選択した出納記録の日付・収支区分・費目が変更されています、明細と共に移動しますか？";
+inline constexpr std::string_view kMoveOccupied =
+    "移動先の日付・収支区分・費目の出納記録が既に登録されています、確認して下さい";
+inline constexpr std::string_view kMoved = "出納記録と明細は移動されました。";
 
 // The checked fields in screen order.
 enum Field { Date, Item, Amount, FieldCount };
@@ -77,6 +82,16 @@ public:
     // Deletes the entry with that key and every fee detail row of it, in one transaction.
     // Returns false, having changed nothing, when there is no such entry.
     bool remove(const CashBookKey& key) const;
+
+    enum class Move {
+        Moved,
+        Missing,  // no entry has the key `from`
+        Occupied, // an entry has the new key already
+    };
+    // Moves the entry with key `from` to `entry`'s key, with `entry`'s amount and note, and its
+    // fee detail rows with it (see moveFeeDetail()), in one transaction. Changes nothing unless
+    // it returns Moved.
+    Move move(const CashBookKey& from, const CashBookEntry& entry) const;
 
 private:
     DatabaseLocation m_location;

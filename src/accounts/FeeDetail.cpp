@@ -1,8 +1,12 @@
 #include "accounts/FeeDetail.h"
 
+#include "accounts/MonthCalendar.h"
+#include "accounts/MonthPayments.h"
 #include "common/TypedNumber.h"
 #include "store/Database.h"
 #include "store/Transaction.h"
+
+#include <algorithm>
 
 namespace zoruka {
 
@@ -31,6 +35,22 @@ bool isOfEntry(const TableCursor& details, const CashBookKey& key)
            details.value("明_収支区分") == key.kind && details.value("明_費目番号") == key.itemCode;
 }
 
+struct DetailRow {
+    std::string name;
+    long long fee = 0;
+    std::string note;
+};
+
+void addDetail(TableCursor& details, const CashBookKey& key, const DetailRow& row)
+{
+    std::vector<std::string> values = key.values();
+    values.push_back(row.name);
+    details.editOrAddNew(values);
+    details.setValue("明_金額", row.fee);
+    details.setValue("明_備考", row.note);
+    details.update();
+}
+
 } // namespace
 
 FeePayers loadFeePayers(const DatabaseLocation& location, const CashBookKey& key)
@@ -53,12 +73,36 @@ std::vector<std::string> feeChoices(const DatabaseLocation& location)
     rows.setIndex("Key_マスタ");
     rows.seek(Seek::After, {std::string(kFeeCategory), std::string(kLastSettingSequence)});
     std::vector<std::string> fees;
+    std::vector<long long> amounts;
     for (; !rows.eof() && rows.value("マ_番号") == kFeeCategory; rows.moveNext()) {
-        if (std::string fee = rows.value("マ_名称"); !fee.empty()) {
+        std::string fee = rows.value("マ_名称");
+        // "3000" and "3,000" are one fee; a text that is no amount is offered as it stands.
+        const std::optional<long long> amount = readFee(fee);
+        const bool blank = fee.empty() || amount == 0;
+        const bool listed = amount ? std::ranges::find(amounts, *amount) != amounts.end()
+                                   : std::ranges::find(fees, fee) != fees.end();
+        if (!blank && !listed) {
+            if (amount) {
+                amounts.push_back(*amount);
+            }
             fees.push_back(std::move(fee));
         }
     }
     return fees;
+}
+
+std::vector<std::string> previousMonthPayers(const DatabaseLocation& location,
+                                             const CashBookKey& key)
+{
+    const EntryDate month = previousMonth({key.date.yy, key.date.mm, "01"});
+    std::vector<std::string> names;
+    for (const Payment& payment : readMonthPayments(location, month)) {
+        if (payment.kind == key.kind && payment.itemCode == key.itemCode &&
+            std::ranges::find(names, payment.name) == names.end()) {
+            names.push_back(payment.name);
+        }
+    }
+    return names;
 }
 
 std::optional<long long> readFee(std::string_view typed)
@@ -104,12 +148,7 @@ void storeFeePayers(const DatabaseLocation& location, const CashBookKey& key,
     deleteFeeDetail(database, key);
     TableCursor details = database.table(kTable);
     for (const std::string& name : names) {
-        std::vector<std::string> values = key.values();
-        values.push_back(name);
-        details.editOrAddNew(values);
-        details.setValue("明_金額", fee);
-        details.setValue("明_備考", note);
-        details.update();
+        addDetail(details, key, {name, fee, std::string(note)});
     }
     transaction.commit();
 }
@@ -124,6 +163,24 @@ void deleteFeeDetail(Database& database, const CashBookKey& key)
     TableCursor details = database.table(kTable);
     for (startDetail(details, key); isOfEntry(details, key); details.moveNext()) {
         details.deleteRow();
+    }
+}
+
+void moveFeeDetail(Database& database, const CashBookKey& from, const CashBookKey& to)
+{
+    TableCursor details = database.table(kTable);
+    std::vector<DetailRow> moved;
+    for (startDetail(details, from); isOfEntry(details, from); details.moveNext()) {
+        moved.push_back(
+            {details.value("明_氏名"), details.number("明_金額"), details.value("明_備考")});
+        details.deleteRow();
+    }
+    startDetail(details, to);
+    if (isOfEntry(details, to)) {
+        return;
+    }
+    for (const DetailRow& row : moved) {
+        addDetail(details, to, row);
     }
 }
 

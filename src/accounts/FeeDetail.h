@@ -47,9 +47,14 @@ struct FeeCheck {
 FeePayers loadFeePayers(const DatabaseLocation& location, const CashBookKey& key);
 
 // The fees to offer: マ_名称 of every master row of category "500" with a sequence number above
-// "010" (the monthly fee and the participation fees), in sequence order, empty ones left out.
-// Throws StoreError.
+// "010" (the monthly fee and the participation fees), in sequence order, each amount once; blank
+// fees (empty, or 0 as the settings store a blank) are left out. Throws StoreError.
 std::vector<std::string> feeChoices(const DatabaseLocation& location);
+
+// The payers of the entries of `key`'s kind and item in the month before `key`'s, each name once
+// in the order they first paid (by day, then name). Throws StoreError.
+std::vector<std::string> previousMonthPayers(const DatabaseLocation& location,
+                                             const CashBookKey& key);
 
 // A per-head fee as typed: whole yen from 0 to kMaxFee, commas allowed; nothing otherwise.
 std::optional<long long> readFee(std::string_view typed);
@@ -70,5 +75,10 @@ std::string feeNote(std::string_view itemName, long long headCount);
 
 // Deletes every detail row of the entry with that key, within the caller's transaction.
 void deleteFeeDetail(Database& database, const CashBookKey& key);
+
+// Gives the detail rows of the entry `from` the key `to`, within the caller's transaction. Rows
+// already stored under `to` (payers entered for the new key before the entry was moved there)
+// are kept instead, and those of `from` are then deleted.
+void moveFeeDetail(Database& database, const CashBookKey& from, const CashBookKey& to);
 
 } // namespace zoruka

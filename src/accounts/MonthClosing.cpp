@@ -43,11 +43,15 @@ bool exists(TableCursor& entries, const CashBookKey& key)
 
 } // namespace
 
-MonthTotals monthTotals(const CashBookMonth& month)
+MonthTotals monthTotals(const CashBookMonth& month, const EntryDate& first)
 {
+    const std::string lastDay = monthEnds(first).lastDay.dd;
     MonthTotals totals;
     for (const CashBookRow& row : month.rows) {
         addTo(row.kind == kIncome ? totals.income : totals.expense, row);
+        if (row.day == lastDay && row.kind == kExpense && row.itemCode == kCarryOutItem) {
+            totals.carriedOut = row.amount;
+        }
     }
     totals.incomeTotal = month.income;
     totals.expenseTotal = month.expense;

@@ -38,12 +38,17 @@ struct MonthTotals {
     std::vector<ItemTotal> expense; // every kind other than income
     long long incomeTotal = 0;
     long long expenseTotal = 0;
+    // The month's own carry-out entry (kCarryOutItem on its last day), 0 before a closing.
+    long long carriedOut = 0;
 
-    // The balance to carry into the next month; negative when expenses exceed income.
-    long long carryForward() const { return incomeTotal - expenseTotal; }
+    // The balance to carry into the next month: every entry but the month's own carry-out, so
+    // that closing again carries the balance anew (a late receipt included) instead of the
+    // difference; negative when expenses exceed income.
+    long long carryForward() const { return incomeTotal - (expenseTotal - carriedOut); }
 };
 
-MonthTotals monthTotals(const CashBookMonth& month);
+// The totals of `month`, the cash book of the month whose first day is `first`.
+MonthTotals monthTotals(const CashBookMonth& month, const EntryDate& first);
 
 // Whether the month (given by its first day) has been closed: its carry-out entry (kCarryOutItem
 // on its last day) or the carry-in entry of the next month (kCarryInItem on its 1st) exists.

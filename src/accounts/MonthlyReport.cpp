@@ -10,7 +10,7 @@ MonthlyReport readMonthlyReport(const DatabaseLocation& location, const EntryDat
     report.clubName = readClubName(location);
     report.month = first;
     report.book = readCashBookMonth(location, first.yy, first.mm);
-    report.totals = monthTotals(report.book);
+    report.totals = monthTotals(report.book, first);
     report.payments = readMonthPayments(location, first);
     return report;
 }

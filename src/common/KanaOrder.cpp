@@ -1,5 +1,7 @@
 #include "common/KanaOrder.h"
 
+#include "common/Utf8.h"
+
 #include <array>
 #include <string_view>
 
@@ -21,15 +23,8 @@ constexpr char32_t kHalfWidthSemiVoiced = 0xFF9F; // ﾟ
 std::u32string decodeUtf8(std::string_view text)
 {
     std::u32string decoded;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        decoded += c;
-        i += length;
+    for (std::size_t at = 0; at < text.size();) {
+        decoded += nextCodePoint(text, at);
     }
     return decoded;
 }

@@ -1,5 +1,7 @@
 #include "common/TextWidth.h"
 
+#include "common/Utf8.h"
+
 namespace zoruka {
 
 namespace {
@@ -17,15 +19,8 @@ bool isWide(char32_t c)
 int displayWidth(std::string_view text)
 {
     int width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        width += isWide(c) ? 2 : 1;
-        i += length;
+    for (std::size_t at = 0; at < text.size();) {
+        width += isWide(nextCodePoint(text, at)) ? 2 : 1;
     }
     return width;
 }

@@ -58,7 +58,9 @@ void drawRests(PrintBuilder& out, GameBlockSheets::Corner block, int courts, int
             line += (i == first ? "" : ",") + twoCharField(rests[i]);
         }
         const double lineIndex = static_cast<double>(first / perLine);
-        out.text(block.x + 2, restTop + lineIndex * kRestLineHeight - 1, line);
+        // Five two-digit rests would reach into the label column.
+        out.textWithin(block.x + 2, restTop + lineIndex * kRestLineHeight - 1, line,
+                       block.x + GameBlockSheets::kLabelColumnX - GameBlockSheets::kLineReach);
     }
 }
 

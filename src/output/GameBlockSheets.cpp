@@ -2,6 +2,9 @@
 
 #include "common/NumberFormat.h"
 #include "output/TableLabels.h"
+#include "output/TextFit.h"
+
+#include <algorithm>
 
 namespace zoruka {
 
@@ -14,15 +17,12 @@ constexpr double kBlockWidth = 50;
 constexpr double kBlockGap = 7;
 constexpr double kRowGap = 10;
 constexpr double kMemberWidth = 16;
-constexpr double kLabelColumnX = 32;
+constexpr double kNumberOffset = 8;
+constexpr double kNumberSize = 20;
 constexpr double kTwoRowLimit = 86;
 
 constexpr int kBlocksPerRow = 5;
 constexpr int kGamesPerSheet = 10;
-
-// Line widths, printer drawing units.
-constexpr int kHeavyLine = 4;
-constexpr int kLightLine = 3;
 
 } // namespace
 
@@ -117,12 +117,27 @@ void GameBlockSheets::drawTexts(Corner at, int game, const std::vector<Row>& row
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row& row = rows[i];
         const double rowBottom = at.y + kHeaderHeight + static_cast<double>(i + 1) * kRowHeight;
-        m_out.setFontSize(20);
-        drawText(at.x + 8, rowBottom - m_numberRise, row.first, row.firstColour);
-        drawText(at.x + 8 + kMemberWidth, rowBottom - m_numberRise, row.second, row.secondColour);
+        m_out.setFontSize(kNumberSize);
+        drawNumber(at.x, rowBottom - m_numberRise, row.first, row.firstColour);
+        drawNumber(at.x + kMemberWidth, rowBottom - m_numberRise, row.second, row.secondColour);
         m_out.setFontSize(14);
         drawText(at.x + 37, rowBottom - 6, row.label, row.labelColour);
     }
+}
+
+void GameBlockSheets::drawNumber(double cellLeft, double y, const std::string& text, int colour)
+{
+    const double x = cellLeft + kNumberOffset;
+    const double right = cellLeft + kMemberWidth - kLineReach;
+    if (text.empty() || x + printedWidth(text, kNumberSize) <= right) {
+        drawText(x, y, text, colour);
+        return;
+    }
+    const double oneDigitEnd = x + printedWidth(twoCharField(1), kNumberSize);
+    m_out.setColour(colour);
+    m_out.textEndingWithin(std::min(oneDigitEnd, right - kLineClearance), y, text,
+                           cellLeft + kLineReach);
+    m_out.setColour(kPaletteBlack);
 }
 
 void GameBlockSheets::drawText(double x, double y, const std::string& text, int colour)

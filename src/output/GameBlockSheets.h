@@ -16,14 +16,22 @@ namespace zoruka {
 // blocks in one row of five.
 //
 // A block is a heading row 8 mm tall ("ペア番号" over the two number columns, "コート" over the
-// label column) over rows 10 mm tall, each with two numbers 16 mm apart (20 pt) and a label
-// (14 pt) right of a heavy line at x0 + 32; the game title "第 g 試合" (10 pt) stands 5 mm above.
-// Positions are millimetres from the sheet's top-left corner.
+// label column) over rows 10 mm tall, each with two numbers (20 pt) from 8 mm into their cells
+// 16 mm wide and a label (14 pt) right of a heavy line at x0 + 32; the game title "第 g 試合"
+// (10 pt) stands 5 mm above. A number that would reach its cell's right-hand line (any two-digit
+// number in the print font) ends where a one-digit number ends instead, so that the column's
+// numbers stand right-aligned. Positions are millimetres from the sheet's top-left corner.
 class GameBlockSheets {
 public:
     static constexpr double kLeftMargin = 5;
     static constexpr double kHeaderHeight = 8;
     static constexpr double kRowHeight = 10;
+    static constexpr double kLabelColumnX = 32; // from the block's left edge
+    // Line widths, printer drawing units.
+    static constexpr int kHeavyLine = 4;
+    static constexpr int kLightLine = 3;
+    // How far a block's lines reach to either side of where they are drawn.
+    static constexpr double kLineReach = lineReach(kHeavyLine);
 
     // The height of a block of `rows` rows and nothing below them.
     static constexpr double rowsHeight(int rows) { return kHeaderHeight + rows * kRowHeight; }
@@ -70,6 +78,7 @@ private:
     void startSheet();
     void drawFrame(Corner at, int rows, int ruledRows);
     void drawTexts(Corner at, int game, const std::vector<Row>& rows);
+    void drawNumber(double cellLeft, double y, const std::string& text, int colour);
     void drawText(double x, double y, const std::string& text, int colour);
 
     double m_blockHeight;

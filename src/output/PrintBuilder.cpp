@@ -1,5 +1,7 @@
 #include "output/PrintBuilder.h"
 
+#include "output/TextFit.h"
+
 namespace zoruka {
 
 PrintBuilder::PrintBuilder(Orientation orientation, Paper paper)
@@ -24,14 +26,36 @@ PrintPage& PrintBuilder::currentPage()
 
 void PrintBuilder::text(double x, double y, std::string text)
 {
-    currentPage().operations.emplace_back(
-        PrintText{x, y, std::move(text), m_font, m_fontSize, m_colour});
+    addText(x, y, std::move(text), m_fontSize, false);
 }
 
 void PrintBuilder::textEndingAt(double x, double y, std::string text)
 {
+    addText(x, y, std::move(text), m_fontSize, true);
+}
+
+void PrintBuilder::textWithin(double x, double y, std::string_view text, double right)
+{
+    addFitted(x, y, text, right - x, false);
+}
+
+void PrintBuilder::textEndingWithin(double x, double y, std::string_view text, double left)
+{
+    addFitted(x, y, text, x - left, true);
+}
+
+void PrintBuilder::addText(double x, double y, std::string text, double size, bool endsAtX)
+{
     currentPage().operations.emplace_back(
-        PrintText{x, y, std::move(text), m_font, m_fontSize, m_colour, true});
+        PrintText{x, y, std::move(text), m_font, size, m_colour, endsAtX});
+}
+
+void PrintBuilder::addFitted(double x, double y, std::string_view text, double room, bool endsAtX)
+{
+    FittedText fitted = fitText(text, m_fontSize, room);
+    // Zero when the text fits, so that it prints exactly as text() would print it.
+    const double lowered = printedAscent(m_fontSize) - printedAscent(fitted.size);
+    addText(x, y + lowered, std::move(fitted.text), fitted.size, endsAtX);
 }
 
 void PrintBuilder::line(double x1, double y1, double x2, double y2)

@@ -3,6 +3,7 @@
 #include "output/PrintDocument.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zoruka {
@@ -29,6 +30,10 @@ public:
     // `text` with its top-right corner at (x, y): amounts line up on their last digit whatever
     // the widths of the font's digits and commas.
     void textEndingAt(double x, double y, std::string text);
+    // As text(), kept left of `right` by fitText(); a text printed smaller keeps its baseline.
+    void textWithin(double x, double y, std::string_view text, double right);
+    // As textEndingAt(), kept right of `left` by fitText(), keeping the baseline likewise.
+    void textEndingWithin(double x, double y, std::string_view text, double left);
     void line(double x1, double y1, double x2, double y2);
     void box(double x1, double y1, double x2, double y2);
 
@@ -42,6 +47,8 @@ public:
 
 private:
     PrintPage& currentPage();
+    void addText(double x, double y, std::string text, double size, bool endsAtX);
+    void addFitted(double x, double y, std::string_view text, double room, bool endsAtX);
 
     std::vector<PrintDocument> m_documents;
     bool m_documentOpen = false;

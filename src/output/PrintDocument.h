@@ -17,6 +17,9 @@ inline constexpr int kPaletteLightRed = 12;
 // Line widths are given in printer drawing units; one unit is this many millimetres.
 inline constexpr double kMillimetresPerLineUnit = 0.1;
 
+// How far a line `width` units wide reaches to either side of where it is drawn, in millimetres.
+constexpr double lineReach(int width) { return width * kMillimetresPerLineUnit / 2; }
+
 enum class Paper { A4 };
 enum class Orientation { Portrait, Landscape };
 

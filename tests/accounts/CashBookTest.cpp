@@ -112,6 +112,58 @@ TEST_F(CashBookTest, DeletingAMissingEntryChangesNothing)
     EXPECT_EQ(detailRows().size(), 1u);
 }
 
+TEST_F(CashBookTest, MovingTakesTheEntryAndItsDetailToTheNewKey)
+{
+    store("26/04/10", "2", "シャトル代", "4500", "12本");
+    store("26/04/10", "1", "参加費", "1000");
+    {
+        Database database = open();
+        test::enterDetail(database, "26/04/10", "2", "20100", "山田");
+        test::enterDetail(database, "26/04/10", "2", "20100", "佐藤");
+        test::enterDetail(database, "26/04/10", "1", "10300", "山田");
+    }
+    const CashBookEntry moved{key("26/05/02", "2", "20200"), 5000, "訂正"};
+    EXPECT_EQ(book().move(key("26/04/10", "2", "20100"), moved), CashBook::Move::Moved);
+    EXPECT_EQ(cashRows(),
+              (std::vector<std::string>{"26|04|10|1|10300|1000|", "26|05|02|2|20200|5000|訂正"}));
+    EXPECT_EQ(detailRows(), (std::vector<std::string>{
+                                "26|04|10|1|10300|山田|500|",
+                                "26|05|02|2|20200|佐藤|500|",
+                                "26|05|02|2|20200|山田|500|",
+                            }));
+}
+
+TEST_F(CashBookTest, MovingOntoAnEntryOrFromAMissingOneChangesNothing)
+{
+    store("26/04/10", "2", "シャトル代", "4500");
+    store("26/04/11", "2", "シャトル代", "300");
+    {
+        Database database = open();
+        test::enterDetail(database, "26/04/10", "2", "20100", "山田");
+    }
+    const std::vector<std::string> cash = cashRows();
+    const std::vector<std::string> detail = detailRows();
+    EXPECT_EQ(book().move(key("26/04/10", "2", "20100"), {key("26/04/11", "2", "20100"), 1, ""}),
+              CashBook::Move::Occupied);
+    EXPECT_EQ(book().move(key("26/04/12", "2", "20100"), {key("26/04/13", "2", "20100"), 1, ""}),
+              CashBook::Move::Missing);
+    EXPECT_EQ(cashRows(), cash);
+    EXPECT_EQ(detailRows(), detail);
+}
+
+TEST_F(CashBookTest, PayersStoredForTheNewKeyStayWhenTheEntryMovesThere)
+{
+    store("26/04/10", "1", "月会費", "3000");
+    {
+        Database database = open();
+        test::enterDetail(database, "26/04/10", "1", "10200", "山田");
+        test::enterDetail(database, "26/04/11", "1", "10200", "佐藤");
+    }
+    EXPECT_EQ(book().move(key("26/04/10", "1", "10200"), {key("26/04/11", "1", "10200"), 500, ""}),
+              CashBook::Move::Moved);
+    EXPECT_EQ(detailRows(), (std::vector<std::string>{"26|04|11|1|10200|佐藤|500|"}));
+}
+
 TEST_F(CashBookTest, AMissingFileIsReportedAndNotCreated)
 {
     std::filesystem::remove(m_folder.databaseFile());

@@ -98,14 +98,16 @@ TEST(FeeCheckListPrint, APageWithFewPracticeDaysIsDrawnAsLaidOut)
     const std::vector<PrintPage> pages = pagesOf(printFeeCheckList(list));
     ASSERT_EQ(pages.size(), 1u);
 
+    // "mm月dd日" at 9 pt would end past its column's line: 8.4 pt keeps it inside, on the
+    // baseline the 9-point text would have.
     EXPECT_EQ(textsOn(pages[0]), (std::vector<std::string>{
                                      "80,5,14:ゾルカ会",
                                      "140,10,10:10年 04月　会費",
                                      "20,16.5,10:氏　　名",
-                                     "41,17,9:04月05日",
-                                     "56,17,9:04月12日",
-                                     "71,17,9:04月19日",
-                                     "86,17,9:04月26日",
+                                     "41,17.1862,8.4:04月05日",
+                                     "56,17.1862,8.4:04月12日",
+                                     "71,17.1862,8.4:04月19日",
+                                     "86,17.1862,8.4:04月26日",
                                      "12,23,10:会員1",
                                      "12,29,10:佐藤*",
                                  }));

@@ -58,10 +58,29 @@ TEST_F(FeeDetailTest, AStoreThatCannotWriteKeepsTheOldPayers)
     EXPECT_EQ(detailRows(), (std::vector<std::string>{"26|04|10|1|10200|山田|3000|"}));
 }
 
-TEST_F(FeeDetailTest, OffersTheMasterFeesInSequenceOrder)
+TEST_F(FeeDetailTest, OffersEachMasterFeeOnceInSequenceOrder)
 {
     club_settings::save(location(), {"ゾルカ会", "3000", "500", "", "1000"});
     EXPECT_EQ(feeChoices(location()), (std::vector<std::string>{"3000", "500", "1000"}));
+    // Blank fees are stored as 0.
+    club_settings::save(location(), {"ゾルカ会", "3000", "0", "3,000", "0"});
+    EXPECT_EQ(feeChoices(location()), (std::vector<std::string>{"3000"}));
+}
+
+TEST_F(FeeDetailTest, LastMonthsPayersAreThoseOfTheSameKindAndItem)
+{
+    {
+        Database database = open();
+        test::enterDetail(database, "26/03/20", "1", "10200", "佐藤");
+        test::enterDetail(database, "26/03/05", "1", "10200", "山田");
+        test::enterDetail(database, "26/03/20", "1", "10200", "山田");
+        test::enterDetail(database, "26/03/05", "1", "10300", "鈴木");
+        test::enterDetail(database, "26/03/05", "2", "10200", "田中");
+        test::enterDetail(database, "26/02/05", "1", "10200", "高橋");
+        test::enterDetail(database, "26/04/01", "1", "10200", "伊藤");
+    }
+    EXPECT_EQ(previousMonthPayers(location(), m_key), (std::vector<std::string>{"山田", "佐藤"}));
+    EXPECT_TRUE(previousMonthPayers(location(), {{"26", "03", "10"}, "1", "10300"}).empty());
 }
 
 TEST(FeeCheck, TotalsBeyondSixteenBits)

@@ -16,7 +16,7 @@ protected:
     }
     MonthTotals totals(const char* yy, const char* mm) const
     {
-        return monthTotals(readCashBookMonth(location(), yy, mm));
+        return monthTotals(readCashBookMonth(location(), yy, mm), *firstOfMonth(yy, mm));
     }
     void close(const char* yy, const char* mm, long long amount, const char* note = "")
     {
@@ -93,26 +93,34 @@ TEST_F(MonthClosingTest, DecemberCarriesIntoJanuaryOfTheNextYear)
     EXPECT_EQ(january.rows[0].balance, 12345);
 }
 
-TEST_F(MonthClosingTest, ClosingAgainUpdatesBothEntries)
+TEST_F(MonthClosingTest, ClosingAgainCarriesTheWholeBalanceAnew)
 {
-    enter("26/04/10", "1", "10200", "36000");
+    enter("26/04/10", "1", "10200", "32000");
     EXPECT_FALSE(isClosed(location(), *firstOfMonth("26", "04")));
     close("26", "04", totals("26", "04").carryForward(), "初回");
     EXPECT_TRUE(isClosed(location(), *firstOfMonth("26", "04")));
 
-    // With the carry-out now part of the month, nothing is left to carry.
+    // The carry-out is listed with the month but left out of what it proposes to carry.
     const MonthTotals closed = totals("26", "04");
-    EXPECT_EQ(closed.expense, (std::vector<ItemTotal>{{"20900", "次月繰越", 36000}}));
-    EXPECT_EQ(closed.carryForward(), 0);
+    EXPECT_EQ(closed.expense, (std::vector<ItemTotal>{{"20900", "次月繰越", 32000}}));
+    EXPECT_EQ(closed.carryForward(), 32000);
 
+    // A late receipt: the whole new balance is carried, not the difference.
     enter("26/04/20", "1", "10300", "1000");
-    close("26", "04", 37000, "再処理");
+    EXPECT_EQ(totals("26", "04").carryForward(), 33000);
+    close("26", "04", totals("26", "04").carryForward(), "再処理");
+    EXPECT_EQ(totals("26", "04").carryForward(), 33000);
     EXPECT_EQ(cashRows(), (std::vector<std::string>{
-                              "26|04|10|1|10200|36000|",
+                              "26|04|10|1|10200|32000|",
                               "26|04|20|1|10300|1000|",
-                              "26|04|30|2|20900|37000|再処理",
-                              "26|05|01|1|10100|37000|再処理",
+                              "26|04|30|2|20900|33000|再処理",
+                              "26|05|01|1|10100|33000|再処理",
                           }));
+    EXPECT_EQ(readCashBookMonth(location(), "26", "05").rows.at(0).balance, 33000);
+
+    // Only the carry-out of the month's last day is its own.
+    enter("26/04/29", "2", "20900", "500");
+    EXPECT_EQ(totals("26", "04").carryForward(), 32500);
 }
 
 TEST_F(MonthClosingTest, EitherCarryEntryMarksTheMonthClosed)

@@ -36,7 +36,7 @@ MonthlyReport reportOf(std::vector<CashBookRow> rows, std::vector<Payment> payme
         row.balance = balance;
     }
     report.book.rows = std::move(rows);
-    report.totals = monthTotals(report.book);
+    report.totals = monthTotals(report.book, report.month);
     return report;
 }
 

@@ -2,9 +2,11 @@
 #include "matchtable/DoublesGenerator.h"
 #include "output/PrintInspection.h"
 #include "output/PrintOperationsJson.h"
+#include "output/TextFit.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <tuple>
 
@@ -87,6 +89,28 @@ TEST(DoublesPrint, ShortBlocksStandInTwoRowsOfFive)
     EXPECT_EQ(findText(result.documents[0], "第  7 試合")->y, 79);
 }
 
+TEST(DoublesPrint, TwoDigitNumbersEndWhereOneDigitNumbersEnd)
+{
+    // The numbers of a sheet of 20 players: one-digit ones where the layout puts them, two-digit
+    // ones, which would cross the line 16 mm on, right-aligned with them.
+    const PrintResult result = printDoubles(doubles(20, 4, 2));
+    const PrintDocument& sheet = result.documents.at(0);
+    const double oneDigitWidth = printedWidth(" 1", 20);
+    int twoDigits = 0;
+    for (const PrintText& number : opsOf<PrintText>(sheet)) {
+        if (number.size != 20) {
+            continue;
+        }
+        // Blocks stand 57 mm apart from x 5, their number cells 16 mm wide.
+        const double inCell = std::fmod(std::fmod(number.x - 5, 57), 16);
+        const bool twoDigit = !number.text.starts_with(' ');
+        twoDigits += twoDigit ? 1 : 0;
+        EXPECT_EQ(number.endsAtX, twoDigit) << number.text;
+        EXPECT_NEAR(inCell, twoDigit ? 8 + oneDigitWidth : 8, 1e-9) << number.text;
+    }
+    EXPECT_GT(twoDigits, 0);
+}
+
 TEST(DoublesPrint, MoreThanTwelveRestsGoFiveToALineInSmallerText)
 {
     // N = 30, C = 2: R = 22, L = 5, H = 82; game 1 rests 9..30, of which 20 are printed.
@@ -106,9 +130,16 @@ TEST(DoublesPrint, MoreThanTwelveRestsGoFiveToALineInSmallerText)
     ASSERT_EQ(restLines.size(), 4u);
     EXPECT_EQ(restLines[0].text, " 9,10,11,12,13");
     EXPECT_EQ(restLines[3].text, "24,25,26,27,28");
-    for (std::size_t i = 0; i < restLines.size(); ++i) {
-        EXPECT_EQ(restLines[i].y, 65 + 6 * static_cast<double>(i));
-        EXPECT_EQ(restLines[i].size, 12);
+    EXPECT_EQ(restLines[0].y, 65);
+    EXPECT_EQ(restLines[0].size, 12);
+    // Five two-digit rests at 12 pt would reach the line before the label column: they print
+    // smaller, on the same baseline, ending clear of it.
+    for (std::size_t i = 1; i < restLines.size(); ++i) {
+        const PrintText& line = restLines[i];
+        EXPECT_EQ(line.size, 11.2);
+        EXPECT_DOUBLE_EQ(line.y + printedAscent(line.size),
+                         65 + 6 * static_cast<double>(i) + printedAscent(12));
+        EXPECT_LE(line.x + printedWidth(line.text, line.size), 5 + 32 - 0.2 - kLineClearance);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <filesystem>
@@ -299,6 +300,67 @@ private slots:
         QCOMPARE(test::shownBoxes(*m_boxes), (QStringList{outOfRange, outOfRange}));
     }
 
+    void correctingAPickedEntryMovesItWithItsDetail()
+    {
+        const QString askMove = cashBox("question", "選択した出納記録の日付・収支区分・費目が"
+                                                    "変更されています、明細と共に移動しますか？");
+        test::clickCell(grid(), 2, 0);
+        field("日付")->setText(QStringLiteral("26/04/12"));
+        press("B確定", false);
+        QCOMPARE(test::shownBoxes(*m_boxes), QStringList{askMove});
+        QCOMPARE(cashRows()[1], std::string("26|04|10|2|20100|4500|"));
+
+        m_boxes->clear();
+        press("B確定");
+        QCOMPARE(test::shownBoxes(*m_boxes),
+                 (QStringList{askMove, cashBox("warning", "出納記録と明細は移動されました。")}));
+        QCOMPARE(cashRows(),
+                 (std::vector<std::string>{"26|04|01|1|10100|12345|", "26|04|12|2|20100|4500|",
+                                           "26|05|01|1|10200|999|"}));
+        QCOMPARE(detailRows(), (std::vector<std::string>{"10|1|20100|山田太郎|500|",
+                                                         "12|2|20100|山田太郎|500|"}));
+        QCOMPARE(shownRows().last(), QStringLiteral("12|20100|シャトル代||4,500|7,845|"));
+
+        // Onto an entry that exists: refused before asking, nothing changes.
+        m_boxes->clear();
+        enterEntry("26/04/01", "1", "前月繰越", "4500");
+        press("B確定");
+        QCOMPARE(test::shownBoxes(*m_boxes),
+                 QStringList{cashBox("warning", "移動先の日付・収支区分・費目の出納記録が"
+                                                "既に登録されています、確認して下さい")});
+        QCOMPARE(m_boxes->unusedAnswers(), 1);
+        QCOMPARE(cashRows()[0], std::string("26|04|01|1|10100|12345|"));
+        QCOMPARE(cashRows().size(), std::size_t{3});
+
+        // After クリア the fields make a new entry, stored as ever.
+        m_boxes->clear();
+        click(m_screen.get(), "Bクリア");
+        enterEntry("26/04/13", "2", "シャトル代", "100");
+        press("B確定");
+        QCOMPARE(test::shownBoxes(*m_boxes), (QStringList{kConfirm, kSaved}));
+        QCOMPARE(cashRows().size(), std::size_t{4});
+    }
+
+    void aLongNoteNeverWidensTheWindowPastTheScreen()
+    {
+        const int before = m_screen->width();
+        const QString note(1000, QChar(u'備'));
+        enterEntry("26/04/20", "2", "シャトル代", "100");
+        field("備考")->setText(note);
+        press("B確定");
+        const QTableWidgetItem* cell = grid()->item(3, 6);
+        QCOMPARE(cell->text(), note);
+        QCOMPARE(cell->toolTip(), note);
+        const QRect screen = m_screen->screen()->availableGeometry();
+        QVERIFY(m_screen->frameGeometry().width() <= screen.width());
+        QVERIFY(grid()->width() < m_screen->width());
+
+        // With the note gone the window is as wide as it was.
+        press("B削除");
+        QCOMPARE(shownRows().size(), 3);
+        QCOMPARE(m_screen->width(), before);
+    }
+
     void deletingTakesTheEntryWithItsDetail()
     {
         test::clickCell(grid(), 2, 0);
@@ -363,14 +425,14 @@ private slots:
             click(detail, "B追加");
             QCOMPARE(listed(payers), (QStringList{"山田太郎", "佐藤花子"}));
             QCOMPARE(child<QLineEdit>(detail, "人数")->text(), QStringLiteral("2"));
-            QCOMPARE(child<QLineEdit>(detail, "金額")->text(), QStringLiteral("6000"));
+            QCOMPARE(child<QLineEdit>(detail, "金額")->text(), QStringLiteral("6,000"));
 
             // Twelve at 3,000 make 36,000, beyond what sixteen bits hold.
             child<QLineEdit>(detail, "人数")->setText(QStringLiteral("12"));
             child<QLineEdit>(detail, "備考")->setText(QStringLiteral("4月分"));
             m_boxes->answer(true);
             click(detail, "B確定");
-            QCOMPARE(child<QLineEdit>(detail, "金額")->text(), QStringLiteral("36000"));
+            QCOMPARE(child<QLineEdit>(detail, "金額")->text(), QStringLiteral("36,000"));
             click(detail, "B終了");
         });
         QVERIFY(opened);
@@ -387,6 +449,53 @@ private slots:
         QCOMPARE(cashRows().size(), std::size_t{3});
         press("B確定");
         QCOMPARE(cashRows()[2], std::string("26|04|18|1|10200|36000|月会費  12名"));
+    }
+
+    void theDetailTakesManyPayersAtOnce()
+    {
+        club_settings::save(m_folder->location(), {"ゾルカ会", "3000", "0", "3000", "500"});
+        {
+            Database database = Database::open(m_folder->location());
+            test::enterDetail(database, "26/03/20", "1", "10200", "佐藤花子");
+            test::enterDetail(database, "26/03/05", "1", "10200", "山田太郎");
+            test::enterDetail(database, "26/03/05", "1", "10300", "青木一郎");
+        }
+        enterEntry("26/04/18", "1", "月会費", "");
+        const bool opened = openDetail([this](QDialog* detail) {
+            auto* fee = child<QComboBox>(detail, "C会費");
+            QCOMPARE(fee->count(), 2);
+            QCOMPARE(fee->itemText(1), QStringLiteral("500"));
+            fee->setCurrentIndex(0);
+            auto* members = child<QListWidget>(detail, "L会員名簿");
+            auto* payers = child<QListWidget>(detail, "L納入者");
+
+            // Last month's payers of the same item, then every active member not listed yet.
+            click(detail, "B前月");
+            QCOMPARE(listed(payers), (QStringList{"山田太郎", "佐藤花子"}));
+            click(detail, "B全員");
+            QCOMPARE(listed(payers), (QStringList{"山田太郎", "佐藤花子", "青木一郎"}));
+
+            // Several chosen names move either way at once.
+            payers->item(0)->setSelected(true);
+            payers->item(2)->setSelected(true);
+            click(detail, "B削除");
+            QCOMPARE(listed(payers), QStringList{"佐藤花子"});
+            members->selectAll();
+            click(detail, "B追加");
+            QCOMPARE(listed(payers), (QStringList{"佐藤花子", "青木一郎", "山田太郎"}));
+            QCOMPARE(child<QLineEdit>(detail, "人数")->text(), QStringLiteral("3"));
+            QCOMPARE(child<QLineEdit>(detail, "金額")->text(), QStringLiteral("9,000"));
+            m_boxes->answer(true);
+            click(detail, "B確定");
+            click(detail, "B終了");
+        });
+        QVERIFY(opened);
+        QCOMPARE(field("金額")->text(), QStringLiteral("9000"));
+        QCOMPARE(detailRows(), (std::vector<std::string>{
+                                   "05|1|10200|山田太郎|500|", "05|1|10300|青木一郎|500|",
+                                   "10|1|20100|山田太郎|500|", "10|2|20100|山田太郎|500|",
+                                   "18|1|10200|佐藤花子|3000|", "18|1|10200|山田太郎|3000|",
+                                   "18|1|10200|青木一郎|3000|", "20|1|10200|佐藤花子|500|"}));
     }
 
     void theDetailListsTheStoredPayersAndClosingItKeepsTheFields()

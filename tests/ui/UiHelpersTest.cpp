@@ -1,6 +1,7 @@
 #include "common/ui/BusyCursor.h"
 #include "common/ui/FieldCheck.h"
 #include "common/ui/GridModelView.h"
+#include "common/ui/ListGridView.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
@@ -10,8 +11,10 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace zoruka;
 using ui::MessageBox;
@@ -159,6 +162,46 @@ private slots:
         QVERIFY(!(table.item(2, 0)->flags() & Qt::ItemIsSelectable));
         QVERIFY(table.item(2, 1)->flags() & Qt::ItemIsSelectable);
         QVERIFY(!(table.item(2, 1)->flags() & Qt::ItemIsEditable));
+    }
+
+    void aLongTextIsCutInItsColumnAndTheWindowFollowsTheGrid()
+    {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        ui::ListGridView list(&window, QStringLiteral("一覧"));
+        layout->addWidget(list.table());
+        window.resize(250, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto grid = [](const QString& note) {
+            GridModel model(2, 2);
+            model.cell(0, 0).text = "日付";
+            model.cell(1, 0).text = "01";
+            model.cell(1, 1).text = note.toStdString();
+            model.columnTwips = {500, 2000};
+            return model;
+        };
+        const int screen = window.screen()->availableGeometry().width();
+        const double dpi = list.table()->logicalDpiX();
+
+        const QString note = QString(1000, QChar(u'備'));
+        list.show(grid(note));
+        QCOMPARE(list.table()->item(1, 1)->text(), note);
+        QCOMPARE(list.table()->item(1, 1)->toolTip(), note);
+        QCOMPARE(list.table()->item(1, 0)->toolTip(), QString());
+        QCOMPARE(list.table()->columnWidth(1), twipsToPixels(ui::kMaxColumnTwips, dpi));
+        QVERIFY(window.width() > 250);
+        QVERIFY(window.frameGeometry().width() <= screen);
+
+        // Back to the width the window had once the long text is gone.
+        list.show(grid(QStringLiteral("短い")));
+        QCOMPARE(list.table()->columnWidth(1), twipsToPixels(2000, dpi));
+        QCOMPARE(window.width(), 250);
+
+        // A width the user chose stays while the grid fits it.
+        window.resize(320, 300);
+        list.show(grid(QStringLiteral("短い")));
+        QCOMPARE(window.width(), 320);
     }
 
     void theBusyCursorIsTheHourglassWhileItLives()

@@ -1,6 +1,7 @@
 #include "accounts/print/FeeCheckListPrint.h"
 
 #include "output/PrintBuilder.h"
+#include "output/PrintableArea.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,6 +20,8 @@ constexpr double kTableBottom = 279;
 constexpr double kNameColumnRight = 40;
 constexpr double kRowPitch = 6;
 constexpr int kMembersPerPage = 43;
+constexpr int kLineWidth = 1;
+constexpr double kNameEnd = kNameColumnRight - lineReach(kLineWidth);
 
 // The day columns of a month with few practice days, and of one with many.
 struct DayColumns {
@@ -43,6 +46,7 @@ public:
         : m_list(list), m_columns(columns), m_out(Orientation::Portrait)
     {
         m_out.setFont(std::string(kFont));
+        m_out.setLineWidth(kLineWidth);
     }
 
     // Every member once under the days from index `firstDay` on.
@@ -55,7 +59,7 @@ public:
                 startPage();
                 ++m_line;
             }
-            m_out.text(12, (m_line + 1) * kRowPitch + 11, name);
+            m_out.textWithin(12, (m_line + 1) * kRowPitch + 11, name, kNameEnd);
         }
         m_out.endDocument();
     }
@@ -68,7 +72,7 @@ private:
         m_out.endDocument();
         m_line = 0;
         m_out.setFontSize(14);
-        m_out.text(80, 5, m_list.clubName);
+        m_out.textWithin(80, 5, m_list.clubName, kA4PrintableRight);
         m_out.setFontSize(10);
         m_out.text(140, 10, m_list.month.yy + "年 " + m_list.month.mm + "月" + "　会費");
         m_out.text(20, 16.5, "氏　　名");
@@ -85,8 +89,8 @@ private:
             m_out.line(right, kTableTop, right, kTableBottom);
             const std::size_t day = m_firstDay + static_cast<std::size_t>(column - 1);
             if (day < m_list.days.size()) {
-                m_out.text(right - m_columns.width + m_columns.textOffset, 17,
-                           dayHeading(m_list.days[day]));
+                m_out.textWithin(right - m_columns.width + m_columns.textOffset, 17,
+                                 dayHeading(m_list.days[day]), right - lineReach(kLineWidth));
             }
         }
         m_out.setFontSize(10);

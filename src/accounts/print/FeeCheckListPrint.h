@@ -15,7 +15,8 @@ namespace zoruka {
 // there are 15 columns 10 mm wide headed "d日" (8 pt), and the members are listed once for every
 // 15 days: for the days 1 … 15, then for the days from the 16th on, and so on; a run without days
 // is left out. Without practice days the members are listed once under empty columns, and without
-// members a run is one page with the empty table.
+// members a run is one page with the empty table. Names and headings are fitted into their
+// columns, the club name onto the paper, by PrintBuilder::textWithin().
 // Always code kPrinted.
 PrintResult printFeeCheckList(const FeeCheckList& list);
 

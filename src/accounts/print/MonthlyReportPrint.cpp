@@ -31,6 +31,14 @@ constexpr double kAmountEnd = 22;
 constexpr double kPayerX = 72;
 constexpr double kPayerPitch = 20;
 constexpr int kPayersPerLine = 5;
+// The column lines: an item name ends before the income column, a note before the frame's
+// right-hand edge, an amount starts after the line 2 mm left of its column.
+constexpr double kItemEnd = kIncomeX - 2 - lineReach(kFrameWidth);
+constexpr double kNoteEnd = 185 - lineReach(kFrameWidth);
+constexpr double kAmountStart = -2 + lineReach(kFrameWidth);
+// Payers' names stand without lines between them; this much of a slot stays blank, so that two
+// names never read as one.
+constexpr double kPayerGap = 1.5;
 
 // How far below its line's top a line reaches: the frame of a list or summary line, the text
 // standing on the lower edge of a payment line.
@@ -57,10 +65,10 @@ public:
                 m_out.text(kDayX, y, row.day + "日");
                 lastDay = row.day;
             }
-            m_out.text(kItemX, y, row.itemName);
+            m_out.textWithin(kItemX, y, row.itemName, kItemEnd);
             amount(row.kind == kIncome ? kIncomeX : kExpenseX, y, row.amount);
             amount(kBalanceX, y, row.balance);
-            m_out.text(kNoteX, y, row.note);
+            m_out.textWithin(kNoteX, y, row.note, kNoteEnd);
             listFrame();
         }
         nextLine(kFramedExtent, heading);
@@ -80,7 +88,7 @@ public:
                 if (newDay) {
                     m_out.text(kDayX, bottom(), payment.day + "日");
                 }
-                m_out.text(kItemX, bottom(), payment.itemName);
+                m_out.textWithin(kItemX, bottom(), payment.itemName, kItemEnd);
                 amount(kIncomeX, bottom(), payment.fee);
                 onLine = 0;
             }
@@ -88,7 +96,8 @@ public:
                 nextLine(kPaymentExtent, {});
                 onLine = 1;
             }
-            m_out.text(kPayerX + kPayerPitch * onLine, bottom(), payment.name);
+            const double x = kPayerX + kPayerPitch * onLine;
+            m_out.textWithin(x, bottom(), payment.name, x + kPayerPitch - kPayerGap);
             last = &payment;
         }
     }
@@ -108,7 +117,7 @@ public:
              {std::pair{&totals.income, kIncomeX}, std::pair{&totals.expense, kExpenseX}}) {
             for (const ItemTotal& item : *items) {
                 nextLine(kFramedExtent, heading);
-                m_out.text(kItemX, textY(), item.itemName);
+                m_out.textWithin(kItemX, textY(), item.itemName, kItemEnd);
                 amount(x, textY(), item.amount);
                 summaryFrame();
             }
@@ -150,7 +159,7 @@ private:
         m_pageOpen = true;
         m_line = 1;
         m_out.setFontSize(12);
-        m_out.text(80, 10, m_report.clubName);
+        m_out.textWithin(80, 10, m_report.clubName, kA4PrintableRight);
         m_out.setFontSize(kTextSize);
         m_out.text(140, 15, m_report.month.yy + "年 " + m_report.month.mm + "月" + "　収支報告書");
     }
@@ -196,7 +205,7 @@ private:
 
     void amount(double column, double y, long long yen)
     {
-        m_out.textEndingAt(column + kAmountEnd, y, formatAmount(yen));
+        m_out.textEndingWithin(column + kAmountEnd, y, formatAmount(yen), column + kAmountStart);
     }
 
     const MonthlyReport& m_report;

@@ -27,9 +27,11 @@ struct ReportParts {
 //   (income items, then expense items) and "合計", framed x 20 … 117 with dividers at 65 and 90.
 //   It starts on a new page when it would not end on the current one.
 // Amounts are "#,###,##0" right-justified in nine characters, their field starting 9 mm right of
-// the column (income 67, expense 92, balance 117). A line that would reach below
-// kA4PrintableBottom starts a new page instead, with the list's heading line while the list goes
-// on and the summary's heading line while the summary does.
+// the column (income 67, expense 92, balance 117). Every text is fitted into its column, a payer's
+// name into its 20 mm slot (less a gap that keeps neighbours apart) and the club name onto the
+// paper, by PrintBuilder::textWithin(). A line that would reach below kA4PrintableBottom starts a
+// new page instead, with the list's heading line while the list goes on and the summary's heading
+// line while the summary does.
 // Always code kPrinted.
 PrintResult printMonthlyReport(const MonthlyReport& report, ReportParts parts);
 

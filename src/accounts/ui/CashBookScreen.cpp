@@ -209,6 +209,7 @@ void CashBookScreen::pick(int row)
     chooseKind(income ? kIncome : kExpense);
     m_grid.choose(row);
 
+    m_picked.reset();
     const CashBookKey key{{m_shown.yy, m_shown.mm, entry.day}, m_kind, entry.itemCode};
     std::optional<CashBookEntry> found;
     if (!ui::runOnStore(this, m_title, [&] { found = m_book.find(key); })) {
@@ -218,6 +219,7 @@ void CashBookScreen::pick(int row)
         warn(kNotRetrievable);
         return;
     }
+    m_picked = found->key;
     m_entryDate->setText(ui::toQString(found->key.date.text()));
     m_item->setCurrentText(ui::toQString(entry.itemName));
     m_amount->setText(QString::number(found->amount));
@@ -231,6 +233,10 @@ void CashBookScreen::store()
     if (!entry) {
         return;
     }
+    if (m_picked && entry->key != *m_picked) {
+        moveTo(*entry);
+        return;
+    }
     if (!ui::MessageBox::askYesNo(this, m_title, ui::toQString(kConfirmSave))) {
         return;
     }
@@ -239,6 +245,39 @@ void CashBookScreen::store()
     }
     warn(kSaved);
     refresh();
+}
+
+void CashBookScreen::moveTo(const CashBookEntry& entry)
+{
+    // Refused before asking; the move itself refuses again should the key be taken meanwhile.
+    std::optional<CashBookEntry> occupant;
+    if (!ui::runOnStore(this, m_title, [&] { occupant = m_book.find(entry.key); })) {
+        return;
+    }
+    if (occupant) {
+        warn(kMoveOccupied);
+        return;
+    }
+    if (!ui::MessageBox::askYesNo(this, m_title, ui::toQString(kConfirmMove))) {
+        return;
+    }
+    CashBook::Move moved = CashBook::Move::Missing;
+    if (!ui::runOnStore(this, m_title, [&] { moved = m_book.move(*m_picked, entry); })) {
+        return;
+    }
+    switch (moved) {
+    case CashBook::Move::Moved:
+        m_picked = entry.key;
+        warn(kMoved);
+        refresh();
+        return;
+    case CashBook::Move::Missing:
+        warn(kNotRetrievable);
+        return;
+    case CashBook::Move::Occupied:
+        warn(kMoveOccupied);
+        return;
+    }
 }
 
 void CashBookScreen::remove()
@@ -258,12 +297,14 @@ void CashBookScreen::remove()
         warn(kDeleteMissing);
         return;
     }
+    m_picked.reset();
     warn(kDeleted);
     refresh();
 }
 
 void CashBookScreen::clearFields()
 {
+    m_picked.reset();
     m_entryDate->clear();
     m_item->setEditText({});
     m_amount->setText(QStringLiteral("0"));

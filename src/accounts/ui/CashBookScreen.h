@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -19,8 +20,10 @@ namespace zoruka {
 
 // c出納記入v3, "出納記入": the cash book. Shows the entries of the month chosen with `C年`/`C月`
 // in the grid `出納` with a running balance; a clicked row is loaded into the entry fields;
-// `B確定` stores the entry (replacing the one with the same date, kind and item), `B削除` deletes
-// it with its fee detail, `Bクリア` empties the fields for a new income entry, and `B明細` opens
+// `B確定` stores the entry (replacing the one with the same date, kind and item) or, when the
+// date, kind or item of a picked entry was changed, moves that entry with its fee detail to the
+// new key after asking (refused when an entry holds that key already), `B削除` deletes it with
+// its fee detail, `Bクリア` empties the fields for a new income entry, and `B明細` opens
 // the fee detail (c出納明細v3) of the entry, whose stored total and note then fill `金額` and
 // `備考`. Checks are those of CashBook; leaving a checked field runs its check alone. Every
 // message is shown under "出納記録", and a database file that cannot be used is reported there
@@ -47,6 +50,8 @@ private:
     std::optional<std::string> typedItemCode();
     void pick(int row);
     void store();
+    // Moves the picked entry to `entry`'s key, with its amount, note and fee detail.
+    void moveTo(const CashBookEntry& entry);
     void remove();
     void clearFields();
     void openDetail();
@@ -65,6 +70,9 @@ private:
     ui::ListGridView m_grid;
     CashBookMonth m_month;
     EntryDate m_shown; // the first day of the month in the grid
+    // The stored entry the fields were loaded from by picking its row (or moved to since);
+    // empty for a new entry.
+    std::optional<CashBookKey> m_picked;
     std::string m_kind;
     QLineEdit* m_entryDate = nullptr;
     QRadioButton* m_income = nullptr;

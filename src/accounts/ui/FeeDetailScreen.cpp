@@ -1,5 +1,6 @@
 #include "accounts/ui/FeeDetailScreen.h"
 
+#include "common/NumberFormat.h"
 #include "common/ui/FieldCheck.h"
 #include "common/ui/FormWidgets.h"
 #include "common/ui/MessageBox.h"
@@ -32,7 +33,8 @@ QListWidget* makeList(QWidget* parent, const QString& name)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several names are moved at once: shift- and control-click pick them.
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setMinimumSize(200, 260);
     return list;
 }
@@ -86,10 +88,13 @@ FeeDetailScreen::FeeDetailScreen(const DatabaseLocation& database, const CashBoo
     m_payers = makeList(this, QStringLiteral("L納入者"));
     auto* add = ui::makeButton(this, QStringLiteral("B追加"), QStringLiteral("納入－>"));
     auto* drop = ui::makeButton(this, QStringLiteral("B削除"), QStringLiteral("<－取消"));
+    auto* everyone = ui::makeButton(this, QStringLiteral("B全員"), QStringLiteral("全員"));
+    auto* lastMonth = ui::makeButton(this, QStringLiteral("B前月"), QStringLiteral("前月"));
     auto* moves = new QVBoxLayout;
     moves->addStretch();
-    moves->addWidget(add);
-    moves->addWidget(drop);
+    for (QPushButton* button : {add, drop, everyone, lastMonth}) {
+        moves->addWidget(button);
+    }
     moves->addStretch();
     auto* lists = new QHBoxLayout;
     lists->addLayout(labelled(this, QStringLiteral("会員名簿"), m_members));
@@ -146,8 +151,10 @@ FeeDetailScreen::FeeDetailScreen(const DatabaseLocation& database, const CashBoo
         ui::FieldCheck::mark(m_feeField, feeFails());
         showTotal();
     });
-    connect(add, &QPushButton::clicked, this, &FeeDetailScreen::addPayer);
-    connect(drop, &QPushButton::clicked, this, &FeeDetailScreen::removePayer);
+    connect(add, &QPushButton::clicked, this, &FeeDetailScreen::addChosenMembers);
+    connect(drop, &QPushButton::clicked, this, &FeeDetailScreen::removeChosenPayers);
+    connect(everyone, &QPushButton::clicked, this, [this] { addPayers(m_activeMembers); });
+    connect(lastMonth, &QPushButton::clicked, this, &FeeDetailScreen::addLastMonthsPayers);
     connect(confirm, &QPushButton::clicked, this, &FeeDetailScreen::store);
     connect(clear, &QPushButton::clicked, this, &FeeDetailScreen::clearFields);
     connect(quit, &QPushButton::clicked, this, &QDialog::close);
@@ -170,6 +177,9 @@ void FeeDetailScreen::load()
     }
     for (const Member& member : members) {
         m_members->addItem(ui::toQString(member.name));
+        if (!member.excluded) {
+            m_activeMembers << ui::toQString(member.name);
+        }
     }
     for (const std::string& fee : fees) {
         m_feeField->addItem(ui::toQString(fee));
@@ -182,29 +192,53 @@ void FeeDetailScreen::load()
         m_feeField->setEditText(QString::number(stored.fee));
     }
     m_headCountField->setText(QString::number(m_payers->count()));
-    m_total->setText(QString::number(stored.total));
+    m_total->setText(ui::toQString(formatAmount(stored.total)));
 }
 
-void FeeDetailScreen::addPayer()
+void FeeDetailScreen::addChosenMembers()
 {
-    const QListWidgetItem* chosen = m_members->currentItem();
-    if (!chosen || !chosen->isSelected()) {
+    QStringList chosen;
+    for (int row = 0; row < m_members->count(); ++row) {
+        if (m_members->item(row)->isSelected()) {
+            chosen << m_members->item(row)->text();
+        }
+    }
+    addPayers(chosen);
+}
+
+void FeeDetailScreen::addLastMonthsPayers()
+{
+    std::vector<std::string> names;
+    if (!ui::runOnStore(this, m_title, [&] { names = previousMonthPayers(m_location, m_key); })) {
         return;
     }
-    if (!m_payers->findItems(chosen->text(), Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+    QStringList payers;
+    for (const std::string& name : names) {
+        payers << ui::toQString(name);
+    }
+    addPayers(payers);
+}
+
+void FeeDetailScreen::addPayers(const QStringList& names)
+{
+    if (names.isEmpty()) {
         return;
     }
-    m_payers->addItem(chosen->text());
+    for (const QString& name : names) {
+        if (m_payers->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+            m_payers->addItem(name);
+        }
+    }
     showTotal();
 }
 
-void FeeDetailScreen::removePayer()
+void FeeDetailScreen::removeChosenPayers()
 {
-    QListWidgetItem* chosen = m_payers->currentItem();
-    if (!chosen || !chosen->isSelected()) {
+    const QList<QListWidgetItem*> chosen = m_payers->selectedItems();
+    if (chosen.isEmpty()) {
         return;
     }
-    delete chosen;
+    qDeleteAll(chosen);
     showTotal();
 }
 
@@ -218,7 +252,7 @@ void FeeDetailScreen::store()
         warn(result.report.message);
         return;
     }
-    m_total->setText(QString::number(result.total));
+    m_total->setText(ui::toQString(formatAmount(result.total)));
     if (!ui::MessageBox::askYesNo(this, m_title, ui::toQString(kConfirm))) {
         return;
     }
@@ -244,8 +278,8 @@ void FeeDetailScreen::showTotal()
 {
     const long long headCount = m_payers->count();
     m_headCountField->setText(QString::number(headCount));
-    m_total->setText(
-        QString::number(readFee(ui::toUtf8(m_feeField->currentText())).value_or(0) * headCount));
+    const long long fee = readFee(ui::toUtf8(m_feeField->currentText())).value_or(0);
+    m_total->setText(ui::toQString(formatAmount(fee * headCount)));
 }
 
 bool FeeDetailScreen::feeFails() const { return !readFee(ui::toUtf8(m_feeField->currentText())); }

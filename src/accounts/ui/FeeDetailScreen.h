@@ -5,6 +5,7 @@
 #include "store/DatabaseLocation.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -18,10 +19,13 @@ namespace zoruka {
 
 // c出納明細v3, "出納明細": the members who paid the fee booked as one cash-book entry, opened
 // modally from the cash book. Offers every member in reading order (`L会員名簿`) and lists the
-// payers (`L納入者`), first those stored for the entry; `B追加` adds the chosen member once,
-// `B削除` removes the chosen payer. `B確定` checks the head count and the fee (checkFees), asks,
-// and replaces the entry's stored payers; the total and the note it hands back are then
-// available from stored(). Every message is shown under "出納明細".
+// payers (`L納入者`), first those stored for the entry; `B追加` adds the chosen members,
+// `B全員` every active member and `B前月` last month's payers of the same kind and item
+// (previousMonthPayers()), each name once; `B削除` removes the chosen payers. The fees offered
+// are feeChoices(); `金額` shows fee × head count with thousands separators. `B確定` checks the
+// head count and the fee (checkFees), asks, and replaces the entry's stored payers; the total
+// and the note it hands back are then available from stored(). Every message is shown under
+// "出納明細".
 class FeeDetailScreen : public QDialog {
     Q_OBJECT
 
@@ -40,8 +44,11 @@ public:
 
 private:
     void load();
-    void addPayer();
-    void removePayer();
+    void addChosenMembers();
+    void addLastMonthsPayers();
+    // Appends the names not in the payers' list yet, in the order given.
+    void addPayers(const QStringList& names);
+    void removeChosenPayers();
     void store();
     void clearFields();
     // Shows the number of payers as the head count and the fee shown × that count as the total.
@@ -56,6 +63,7 @@ private:
     std::string m_itemName;
     QString m_title;
     std::optional<Stored> m_stored;
+    QStringList m_activeMembers; // in the order of `L会員名簿`
     QListWidget* m_members = nullptr;
     QListWidget* m_payers = nullptr;
     QComboBox* m_feeField = nullptr;

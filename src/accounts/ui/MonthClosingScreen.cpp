@@ -120,7 +120,7 @@ bool MonthClosingScreen::showMonth(const EntryDate& month)
 {
     MonthTotals totals;
     const bool read = ui::runOnStore(this, m_title, [&] {
-        totals = monthTotals(readCashBookMonth(m_location, month.yy, month.mm));
+        totals = monthTotals(readCashBookMonth(m_location, month.yy, month.mm), month);
     });
     m_grid.show(closingGrid(totals));
     m_carryForward->setText(ui::toQString(formatAmount(totals.carryForward())));

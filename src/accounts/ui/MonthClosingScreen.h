@@ -14,11 +14,11 @@ class QLineEdit;
 namespace zoruka {
 
 // d月締処理v3, "月締処理": the month-end closing. Shows the month of `C年`/`C月` totalled per
-// item in the grid `出納` and proposes its balance as `繰越額`; `B確定` writes that amount (as the
-// user left it) with `備考` as the month's carry-out entry and the next month's carry-in entry,
-// after asking whether to close again when the month is closed already. Every message is shown
-// under "月締処理", and a database file that cannot be used is reported there with nothing
-// changed.
+// item in the grid `出納` and proposes its balance (MonthTotals::carryForward(), which leaves the
+// month's own carry-out out) as `繰越額`; `B確定` writes that amount (as the user left it) with
+// `備考` as the month's carry-out entry and the next month's carry-in entry, after asking whether
+// to close again when the month is closed already. Every message is shown under "月締処理", and a
+// database file that cannot be used is reported there with nothing changed.
 class MonthClosingScreen : public QWidget {
     Q_OBJECT
 

@@ -100,6 +100,8 @@ private:
     std::vector<bool> m_covered;
 };
 
+constexpr int kCellPadding = 8;
+
 // The widest text of a column outside the merged rows, whose texts span several columns.
 int textWidth(const QTableWidget* table, const GridModel& grid, int column)
 {
@@ -112,8 +114,28 @@ int textWidth(const QTableWidget* table, const GridModel& grid, int column)
                 std::max(widest, metrics.horizontalAdvance(toQString(grid.cell(row, column).text)));
         }
     }
-    constexpr int kCellPadding = 8;
     return widest == 0 ? 0 : widest + kCellPadding;
+}
+
+// Cells whose text the column cuts short (Qt draws it with "…") show it whole as a tooltip.
+void addToolTips(QTableWidget* table)
+{
+    const QFontMetrics metrics(table->font());
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            QTableWidgetItem* item = table->item(row, column);
+            if (!item || item->text().isEmpty()) {
+                continue;
+            }
+            int width = 0;
+            for (int spanned = 0; spanned < table->columnSpan(row, column); ++spanned) {
+                width += table->columnWidth(column + spanned);
+            }
+            if (metrics.horizontalAdvance(item->text()) + kCellPadding > width) {
+                item->setToolTip(item->text());
+            }
+        }
+    }
 }
 
 } // namespace
@@ -149,16 +171,18 @@ void showGrid(QTableWidget* table, const GridModel& grid)
         }
     }
 
-    // A column never cuts its own texts short: "第10試合" would not fit the label column's
-    // 800 twips in the fonts installed here.
+    // A column widens for its texts ("第10試合" would not fit the label column's 800 twips in
+    // the fonts installed here), but a long note or name does not widen it past kMaxColumnTwips.
     const double dpi = table->logicalDpiX();
     for (int column = 0; column < grid.columns; ++column) {
         const int twips = column < static_cast<int>(grid.columnTwips.size())
                               ? grid.columnTwips[static_cast<std::size_t>(column)]
                               : 0;
         if (twips > 0) {
-            table->setColumnWidth(
-                column, std::max(twipsToPixels(twips, dpi), textWidth(table, grid, column)));
+            const int own = twipsToPixels(twips, dpi);
+            const int widest = std::max(own, twipsToPixels(kMaxColumnTwips, dpi));
+            table->setColumnWidth(column,
+                                  std::max(own, std::min(widest, textWidth(table, grid, column))));
         }
     }
 
@@ -169,6 +193,7 @@ void showGrid(QTableWidget* table, const GridModel& grid)
     for (int column : grid.mergedColumns) {
         spans.mergeColumn(column);
     }
+    addToolTips(table);
 }
 
 } // namespace zoruka::ui

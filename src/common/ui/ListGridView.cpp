@@ -4,8 +4,12 @@
 #include "common/ui/Palette.h"
 #include "common/ui/Widgets.h"
 
+#include <QLayout>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace zoruka::ui {
 
@@ -26,7 +30,35 @@ void ListGridView::show(const GridModel& grid)
     for (int column = 0; column < m_table->columnCount(); ++column) {
         width += m_table->columnWidth(column);
     }
-    m_table->setFixedWidth(width);
+    QWidget* window = m_table->window();
+    if (window == m_table || !window->layout()) {
+        m_table->setFixedWidth(width);
+        return;
+    }
+    // What the screen holds beside the window's frame and margins is the most the grid may take;
+    // beyond that it scrolls.
+    const QMargins margins = window->layout()->contentsMargins();
+    const int room = window->screen()->availableGeometry().width() -
+                     (window->frameGeometry().width() - window->width()) - margins.left() -
+                     margins.right();
+    m_table->setHorizontalScrollBarPolicy(width > room ? Qt::ScrollBarAsNeeded
+                                                       : Qt::ScrollBarAlwaysOff);
+    m_table->setFixedWidth(std::min(width, room));
+    fitWindow(window);
+}
+
+void ListGridView::fitWindow(QWidget* window)
+{
+    // A width other than the one set here last is the user's (or the screen's own at first).
+    if (window->width() != m_fittedWidth) {
+        m_chosenWidth = window->width();
+    }
+    window->layout()->activate();
+    const int frame = window->frameGeometry().width() - window->width();
+    const int most = window->screen()->availableGeometry().width() - frame;
+    const int width = std::min(std::max(m_chosenWidth, window->minimumSizeHint().width()), most);
+    window->resize(width, window->height());
+    m_fittedWidth = window->width();
 }
 
 void ListGridView::choose(int row)

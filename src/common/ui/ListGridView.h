@@ -20,8 +20,10 @@ public:
 
     QTableWidget* table() const { return m_table; }
 
-    // Replaces the whole grid and makes the control exactly as wide as its columns; no row is
-    // chosen afterwards.
+    // Replaces the whole grid and makes the control exactly as wide as its columns, but never
+    // wider than the screen leaves room for (it scrolls then); no row is chosen afterwards. The
+    // window follows: it widens as far as the grid needs, up to the screen's width, and goes back
+    // to the width it had before (as built or as the user left it) when the grid narrows again.
     void show(const GridModel& grid);
 
     // Highlights `row` and puts the previously chosen row back to white.
@@ -32,9 +34,12 @@ public:
 
 private:
     void paint(int row, const QColor& colour);
+    void fitWindow(QWidget* window);
 
     QTableWidget* m_table;
     int m_chosen = -1;
+    int m_chosenWidth = 0; // the window's width apart from what the grid needs
+    int m_fittedWidth = -1;
 };
 
 } // namespace zoruka::ui
