@@ -149,14 +149,14 @@ TEST(ClubSettingsFiscalStart, AMonthIsAWholeNumberFromOneToTwelve)
 TEST_F(ClubSettingsTest, TheFiscalYearStartsInAprilUntilAnotherMonthIsSaved)
 {
     EXPECT_EQ(fiscalStartMonth(m_folder.location()), 4);
-    save(m_folder.location(), {"会", "3000", "500", "0", "0"}, 1);
+    save(m_folder.location(), {"会", "3000", "500", "800", "0"}, 1);
     EXPECT_EQ(masterRows(),
               (std::vector<std::string>{"500|001|会|||", "500|002|1|||", "500|011|3000|||",
-                                        "500|021|500|||", "500|022|0|||", "500|023|0|||"}));
+                                        "500|021|500|||", "500|022|800|||", "500|023|0|||"}));
     EXPECT_EQ(fiscalStartMonth(m_folder.location()), 1);
     // The month is neither a setting of the screen's five fields nor a fee to choose.
-    EXPECT_EQ(load(m_folder.location()), (Values{"会", "3000", "500", "0", "0"}));
-    EXPECT_EQ(feeChoices(m_folder.location()), (std::vector<std::string>{"3000", "500", "0", "0"}));
+    EXPECT_EQ(load(m_folder.location()), (Values{"会", "3000", "500", "800", "0"}));
+    EXPECT_EQ(feeChoices(m_folder.location()), (std::vector<std::string>{"3000", "500", "800"}));
 
     test::RawConnection(m_folder.databaseFile())
         .execute("UPDATE マスタ SET マ_名称 = '十月' WHERE マ_連番 = '002'");
