@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "cli/AccountsCommand.h"
+#include "cli/CommandOptions.h"
 #include "cli/TableKinds.h"
 #include "output/GridText.h"
 #include "output/OutputFile.h"
@@ -74,56 +76,7 @@ std::string usage()
     for (const TableKind& kind : tableKinds()) {
         text += kind.name + ":\n" + kind.countHelp;
     }
-    return text + kUsageTail;
-}
-
-struct Options {
-    std::map<std::string, std::string> values;
-    std::string error;
-};
-
-// "--name value" and "--name=value"; `known` lists the names that take a value, `flags` those
-// that stand alone (their value is empty).
-Options parseOptions(const std::vector<std::string>& args, std::size_t first,
-                     const std::vector<std::string>& known, const std::vector<std::string>& flags)
-{
-    Options options;
-    for (std::size_t i = first; i < args.size(); ++i) {
-        std::string name = args[i];
-        if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
-            options.values[name] = "";
-            continue;
-        }
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.erase(eq);
-        }
-        if (std::find(known.begin(), known.end(), name) == known.end()) {
-            options.error = "unknown argument: " + args[i];
-            return options;
-        }
-        if (!value) {
-            if (i + 1 >= args.size()) {
-                options.error = "missing value for " + name;
-                return options;
-            }
-            value = args[++i];
-        }
-        options.values[name] = *value;
-    }
-    return options;
-}
-
-std::optional<std::string> optionalValue(const Options& options, const std::string& name)
-{
-    const auto found = options.values.find(name);
-    return found == options.values.end() ? std::nullopt : std::optional(found->second);
-}
-
-std::string valueOf(const Options& options, const std::string& name)
-{
-    return optionalValue(options, name).value_or("");
+    return text + kUsageTail + kAccountsUsageLine;
 }
 
 // What a run is asked to produce besides the table itself.
@@ -285,6 +238,9 @@ bool wantsHelp(const std::vector<std::string>& args)
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const PdfWriter& writePdf)
 {
+    if (!args.empty() && args[0] == "accounts") {
+        return runAccountsCommand(args, out, err, writePdf);
+    }
     if (wantsHelp(args)) {
         out << usage();
         return 0;
