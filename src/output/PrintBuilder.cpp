@@ -68,6 +68,11 @@ void PrintBuilder::box(double x1, double y1, double x2, double y2)
     currentPage().operations.emplace_back(PrintBox{x1, y1, x2, y2, m_lineWidth, m_colour});
 }
 
+void PrintBuilder::filledBox(double x1, double y1, double x2, double y2, int fill)
+{
+    currentPage().operations.emplace_back(PrintBox{x1, y1, x2, y2, m_lineWidth, m_colour, fill});
+}
+
 void PrintBuilder::newPage() { m_pageOpen = false; }
 
 void PrintBuilder::endDocument()

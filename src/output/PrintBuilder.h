@@ -36,6 +36,8 @@ public:
     void textEndingWithin(double x, double y, std::string_view text, double left);
     void line(double x1, double y1, double x2, double y2);
     void box(double x1, double y1, double x2, double y2);
+    // A box filled with the palette colour `fill`, outlined in the current colour and width.
+    void filledBox(double x1, double y1, double x2, double y2, int fill);
 
     // Ends the current page; the document goes on with a new page at the next drawing.
     void newPage();
