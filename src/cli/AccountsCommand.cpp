@@ -1,7 +1,9 @@
 #include "cli/AccountsCommand.h"
 
+#include "accounts/AnnualReport.h"
 #include "accounts/FiscalYear.h"
 #include "accounts/csv/AccountsCsv.h"
+#include "accounts/print/AnnualReportPrint.h"
 #include "cli/CommandOptions.h"
 #include "common/UserError.h"
 #include "output/CsvFile.h"
@@ -157,6 +159,36 @@ int runExport(const std::string& kind, const Options& options, std::ostream& err
     return 0;
 }
 
+int runReport(const Options& options, std::ostream& err, const PdfWriter& writePdf)
+{
+    const std::string path = valueOf(options, "--pdf");
+    if (path.empty()) {
+        err << "出力するPDFファイルを --pdf で指定してください\n";
+        return kRefused;
+    }
+    if (!options.values.count("--year")) {
+        err << "年度を --year YYYY で指定してください\n";
+        return kRefused;
+    }
+    if (!writePdf) {
+        err << "PDF output is not available here\n";
+        return kRefused;
+    }
+    const DatabaseLocation location = databaseOf(options);
+    const auto year = yearOption(options, location);
+    if (const auto* refusal = std::get_if<Refusal>(&year)) {
+        err << *refusal << "\n";
+        return kRefused;
+    }
+    const PrintResult print =
+        printAnnualReport(readAnnualReport(location, std::get<FiscalYear>(year)));
+    if (const auto error = writePdf(print.documents, path)) {
+        err << *error << "\n";
+        return kWriteFailed;
+    }
+    return 0;
+}
+
 // Runs a subcommand with its options from args[first]; a database that cannot be read is
 // reported as the screens report it.
 int runWith(const std::vector<std::string>& args, std::size_t first,
@@ -197,7 +229,12 @@ int runAccountsCommand(const std::vector<std::string>& args, std::ostream& out, 
                            return runExport(kind, options, messages);
                        });
     }
-    (void)writePdf;
+    if (command == "report") {
+        return runWith(args, 2, {"--year", "--pdf", "--database"}, err,
+                       [&](const Options& options, std::ostream& messages) {
+                           return runReport(options, messages, writePdf);
+                       });
+    }
     err << "accounts の後に export か report を指定してください\n" << kUsage;
     return kRefused;
 }

@@ -1,7 +1,10 @@
 #include "accounts/AccountsTestSupport.h"
 
+#include "accounts/AnnualReport.h"
 #include "accounts/csv/AccountsCsv.h"
+#include "accounts/print/AnnualReportPrint.h"
 #include "cli/CommandLine.h"
+#include "output/PrintOperationsJson.h"
 #include "output/TextEncoding.h"
 #include "registers/ClubSettings.h"
 #include "registers/MemberRegister.h"
@@ -43,7 +46,13 @@ protected:
         args.insert(args.end(), {"--database", m_copy.string()});
         std::ostringstream out;
         std::ostringstream err;
-        const int exitCode = runCommandLine(args, out, err);
+        const PdfWriter writePdf = [this](const std::vector<PrintDocument>& documents,
+                                          const std::string& path) -> std::optional<std::string> {
+            m_pdfPath = path;
+            m_printed = documents;
+            return std::nullopt;
+        };
+        const int exitCode = runCommandLine(args, out, err, writePdf);
         return {exitCode, err.str()};
     }
 
@@ -55,7 +64,34 @@ protected:
     DatabaseLocation copy() const { return DatabaseLocation::readOnlyFile(m_copy); }
 
     fs::path m_copy = m_folder.path() / "写し.mdb";
+    std::string m_pdfPath;
+    std::vector<PrintDocument> m_printed;
 };
+
+TEST_F(AccountsCommandTest, TheReportOfAFiscalYearGoesToThePdfWriter)
+{
+    const std::string before = test::fileBytes(m_copy);
+    ASSERT_EQ(run({"report", "--year", "2025", "--pdf", "year.pdf"}).exitCode, 0);
+    EXPECT_EQ(m_pdfPath, "year.pdf");
+    EXPECT_EQ(
+        printOperationsJson(m_printed),
+        printOperationsJson(printAnnualReport(readAnnualReport(copy(), {2025, 10})).documents));
+    EXPECT_EQ(test::fileBytes(m_copy), before);
+
+    for (const auto& [args, message] :
+         {std::pair{std::vector<std::string>{"report", "--year", "2025"},
+                    "出力するPDFファイルを --pdf で指定してください\n"},
+          std::pair{std::vector<std::string>{"report", "--pdf", "x.pdf"},
+                    "年度を --year YYYY で指定してください\n"},
+          std::pair{std::vector<std::string>{"report", "--year", "1999", "--pdf", "x.pdf"},
+                    "--year は年度の始まる年を 2000～2098 で指定してください: 1999\n"},
+          std::pair{std::vector<std::string>{"audit"},
+                    "accounts の後に export か report を指定してください\n"}}) {
+        const CliRun refused = run(args);
+        EXPECT_EQ(refused.exitCode, 2);
+        EXPECT_TRUE(refused.err.starts_with(message)) << refused.err;
+    }
+}
 
 TEST_F(AccountsCommandTest, ExportsTheCopyAsTheScreensDoAndLeavesItAsItWas)
 {
