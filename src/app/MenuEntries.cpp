@@ -1,5 +1,6 @@
 #include "app/MenuEntries.h"
 
+#include "accounts/ui/AnnualReportScreen.h"
 #include "accounts/ui/CashBookScreen.h"
 #include "accounts/ui/FeeCheckListScreen.h"
 #include "accounts/ui/MonthClosingScreen.h"
@@ -55,6 +56,8 @@ const std::vector<MenuEntry>& menuEntries()
          screen<MasterSettingsScreen>()},
         {QStringLiteral("B費目登録"), QStringLiteral("費目登録"), Accounts,
          screen<ExpenseItemScreen>()},
+        {QStringLiteral("B年間報告書"), QStringLiteral("年間収支報告書"), Accounts,
+         screen<AnnualReportScreen>()},
     };
     return entries;
 }
