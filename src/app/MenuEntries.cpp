@@ -1,5 +1,6 @@
 #include "app/MenuEntries.h"
 
+#include "accounts/ui/AccountsCsvScreen.h"
 #include "accounts/ui/AnnualReportScreen.h"
 #include "accounts/ui/CashBookScreen.h"
 #include "accounts/ui/FeeCheckListScreen.h"
@@ -58,6 +59,8 @@ const std::vector<MenuEntry>& menuEntries()
          screen<ExpenseItemScreen>()},
         {QStringLiteral("B年間報告書"), QStringLiteral("年間収支報告書"), Accounts,
          screen<AnnualReportScreen>()},
+        {QStringLiteral("BCSV出力"), QStringLiteral("CSV出力"), Accounts,
+         screen<AccountsCsvScreen>()},
     };
     return entries;
 }

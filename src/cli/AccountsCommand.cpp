@@ -149,8 +149,9 @@ int runExport(const std::string& kind, const Options& options, std::ostream& err
             err << *refusal << "\n";
             return kRefused;
         }
-        const MonthRange& months = std::get<MonthRange>(period);
-        csv = kind == "cashbook" ? cashBookCsv(location, months) : feeDetailCsv(location, months);
+        csv = accountsCsv(location,
+                          kind == "cashbook" ? AccountsExport::CashBook : AccountsExport::FeeDetail,
+                          std::get<MonthRange>(period));
     }
     if (const auto error = writeCsvFile(path, csv, std::get<TextEncoding>(encoding))) {
         err << *error << "\n";

@@ -17,6 +17,33 @@ std::string dateText(const YearMonth& month, const std::string& day)
 
 } // namespace
 
+std::string_view exportName(AccountsExport kind)
+{
+    switch (kind) {
+    case AccountsExport::CashBook:
+        return "出納帳";
+    case AccountsExport::FeeDetail:
+        return "会費明細";
+    case AccountsExport::Members:
+        break;
+    }
+    return "会員名簿";
+}
+
+std::string accountsCsv(const DatabaseLocation& location, AccountsExport kind,
+                        const MonthRange& range)
+{
+    switch (kind) {
+    case AccountsExport::CashBook:
+        return cashBookCsv(location, range);
+    case AccountsExport::FeeDetail:
+        return feeDetailCsv(location, range);
+    case AccountsExport::Members:
+        break;
+    }
+    return memberCsv(location);
+}
+
 std::string cashBookCsv(const DatabaseLocation& location, const MonthRange& range)
 {
     std::string csv =

@@ -13,6 +13,16 @@ namespace zoruka {
 // header row, then one line per row; dates as yyyy/mm/dd, amounts as plain numbers ("-5000"),
 // kinds as "収入" / "支出". Each reads the database afresh; StoreError reaches the caller.
 
+// What the accounts export.
+enum class AccountsExport { CashBook, FeeDetail, Members };
+
+// "出納帳", "会費明細", "会員名簿": the export's name, the start of its file names.
+std::string_view exportName(AccountsExport kind);
+
+// cashBookCsv(), feeDetailCsv() or memberCsv() (which takes no months).
+std::string accountsCsv(const DatabaseLocation& location, AccountsExport kind,
+                        const MonthRange& range);
+
 // The cash book of the months of `range`: "日付", "収支区分", "費目番号", "費目", "収入", "支出",
 // "残高", "備考"; one line per entry in key order, its amount under 収入 or 支出 (the other
 // empty) and the running balance of its month as the cash-book screen shows it.

@@ -3,8 +3,7 @@
 #include "accounts/AnnualReportGrid.h"
 #include "accounts/print/AnnualChart.h"
 #include "accounts/print/AnnualReportPrint.h"
-#include "common/StartupValues.h"
-#include "common/ui/FieldCheck.h"
+#include "accounts/ui/FiscalYearCombo.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
 #include "common/ui/StoreCall.h"
@@ -35,13 +34,6 @@ constexpr int kPointSize = 10;
 constexpr ChartArea kChartArea{0, 0, 180, 70};
 constexpr double kChartMargin = 2;
 
-// Today's month, from the start-up date "yy/mm/dd".
-YearMonth thisMonth()
-{
-    const std::string& today = StartupValues::current().today;
-    return monthOf(today.substr(0, 2), today.substr(3, 2)).value_or(YearMonth{});
-}
-
 PrintPage chartPage(const AnnualReport& report)
 {
     PrintBuilder builder(Orientation::Portrait);
@@ -60,8 +52,10 @@ AnnualReportScreen::AnnualReportScreen(const DatabaseLocation& database, QWidget
     setWindowTitle(m_title);
     setFont(ui::fonts::font(ui::fonts::kPGothic, kPointSize));
 
-    m_year = ui::makeCombo(this, QStringLiteral("C年度"));
-    m_year->setMaximumWidth(90);
+    int startMonth = club_settings::kDefaultFiscalStartMonth;
+    ui::runOnStore(this, m_title,
+                   [&] { startMonth = club_settings::fiscalStartMonth(m_location); });
+    m_year = ui::makeFiscalYearCombo(this, startMonth);
     m_period = ui::makeLabel(this, {}, QStringLiteral("期間"));
     auto* showButton = ui::makeButton(this, QStringLiteral("B表示"), QStringLiteral("表示"));
     auto* print = ui::makeButton(this, QStringLiteral("B印刷"), QStringLiteral("印刷"));
@@ -95,13 +89,6 @@ AnnualReportScreen::AnnualReportScreen(const DatabaseLocation& database, QWidget
     connect(print, &QPushButton::clicked, this, &AnnualReportScreen::print);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 
-    int startMonth = club_settings::kDefaultFiscalStartMonth;
-    ui::runOnStore(this, m_title,
-                   [&] { startMonth = club_settings::fiscalStartMonth(m_location); });
-    for (const std::string& year : fiscalYearChoices(thisMonth(), startMonth)) {
-        m_year->addItem(ui::toQString(year));
-    }
-    m_year->setCurrentText(QString::number(fiscalYearOf(thisMonth(), startMonth).year));
     showYear();
 }
 
@@ -109,9 +96,8 @@ std::optional<AnnualReport> AnnualReportScreen::showYear()
 {
     std::optional<AnnualReport> report;
     ui::runOnStore(this, m_title, [&] {
-        const std::optional<FiscalYear> year = parseFiscalYear(
-            ui::toUtf8(m_year->currentText()), club_settings::fiscalStartMonth(m_location));
-        ui::FieldCheck::mark(m_year, !year);
+        const std::optional<FiscalYear> year =
+            ui::chosenFiscalYear(m_year, club_settings::fiscalStartMonth(m_location));
         if (!year) {
             ui::MessageBox::warning(this, m_title, ui::toQString(kBadYear));
             return;
