@@ -4,6 +4,7 @@
 #include "accounts/ui/AnnualReportScreen.h"
 #include "accounts/ui/CashBookScreen.h"
 #include "accounts/ui/FeeCheckListScreen.h"
+#include "accounts/ui/MemberImportScreen.h"
 #include "accounts/ui/MonthClosingScreen.h"
 #include "accounts/ui/MonthlyReportScreen.h"
 #include "accounts/ui/PracticeScheduleScreen.h"
@@ -61,6 +62,8 @@ const std::vector<MenuEntry>& menuEntries()
          screen<AnnualReportScreen>()},
         {QStringLiteral("BCSV出力"), QStringLiteral("CSV出力"), Accounts,
          screen<AccountsCsvScreen>()},
+        {QStringLiteral("B会員取込"), QStringLiteral("会員CSV取込"), Accounts,
+         screen<MemberImportScreen>()},
     };
     return entries;
 }

@@ -20,6 +20,8 @@ inline constexpr std::string_view kCannotRead =
     "CSVファイルを読み込めません。ファイル名と文字コード（Shift_JISかUTF-8）を確認してください";
 inline constexpr std::string_view kNoNameColumn =
     "CSVファイルの1行目に「氏名」の見出しがありません";
+inline constexpr std::string_view kNoFile = "取り込むCSVファイルを指定して下さい";
+inline constexpr std::string_view kReadFirst = "先にCSVファイルを読み込んで下さい";
 inline constexpr std::string_view kNothingToImport = "取り込める会員がありません";
 inline constexpr std::string_view kConfirm = "表示の内容で会員を取り込みます。";
 inline constexpr std::string_view kDone = "会員を取り込みました。";
