@@ -1,4 +1,5 @@
 #include "store/Database.h"
+#include "store/FileCheck.h"
 #include "store/MasterLookup.h"
 #include "store/Transaction.h"
 
@@ -109,7 +110,23 @@ void BM_LookUpClubName(benchmark::State& state)
     }
 }
 
+// The check every start makes before anything is written: the file's size against its pages,
+// SQLite's quick check of every page and index, and the layout.
+void BM_StartupCheck(benchmark::State& state)
+{
+    const DatabaseLocation location = tenYearFile().location();
+    const auto size = std::filesystem::file_size(location.file());
+    for (auto _ : state) {
+        Database database = Database::openAsIs(location);
+        const std::vector<std::string> findings = damageFindings(database, size);
+        if (!findings.empty()) {
+            state.SkipWithError(findings.front().c_str());
+        }
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_StartupCheck)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadMonthOfCashBook)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LookUpClubName)->Unit(benchmark::kMicrosecond);

@@ -2,6 +2,7 @@
 
 #include "accounts/CashBookKey.h"
 #include "registers/ExpenseItem.h"
+#include "store/Backups.h"
 #include "store/Database.h"
 #include "store/Transaction.h"
 
@@ -71,6 +72,7 @@ void writeCarryForward(const DatabaseLocation& location, const EntryDate& month,
                        std::string_view note)
 {
     const MonthEnds ends = monthEnds(month);
+    backupBeforeClosing(location);
     Database database = Database::open(location);
     Transaction transaction(database);
     TableCursor entries = database.table(kTable);

@@ -57,7 +57,8 @@ bool isClosed(const DatabaseLocation& location, const EntryDate& month);
 
 // Writes the carry-out entry of the month (given by its first day) and the carry-in entry of the
 // next month, both of `amount` with `note`, adding them or replacing the earlier ones, in one
-// transaction. Throws StoreError, and then neither is written.
+// transaction, after a backup of the database (backupBeforeClosing()). Throws StoreError, and
+// then neither is written.
 void writeCarryForward(const DatabaseLocation& location, const EntryDate& month, long long amount,
                        std::string_view note);
 

@@ -3,11 +3,12 @@
 #include "app/AboutBox.h"
 #include "app/MenuEntries.h"
 #include "app/StartupRoutine.h"
+#include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/StoreCall.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
-#include "store/Database.h"
-#include "store/StoreError.h"
+#include "store/DatabaseStart.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -40,9 +41,8 @@ MainMenu::MainMenu(const DatabaseLocation& database, QWidget* parent) : MainMenu
 void MainMenu::prepareDatabase(const DatabaseLocation& database)
 {
     ui::runOnStore(this, windowTitle(), [&] {
-        // Opening a read-only file succeeds; tell the user now rather than at the first save.
-        if (Database::openOrCreate(database).readOnly()) {
-            throw StoreError::readOnly();
+        for (const std::string& notice : startDatabase(database)) {
+            ui::MessageBox::warning(this, windowTitle(), ui::toQString(notice));
         }
     });
 }

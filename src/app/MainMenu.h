@@ -27,11 +27,12 @@ public:
     explicit MainMenu(QWidget* parent = nullptr);
     // Runs the start-up routine for `today` instead.
     explicit MainMenu(const CalendarDate& today, QWidget* parent = nullptr);
-    // Runs the start-up routine for the computer's date, then opens the club database at
-    // `database`, creating it on first start. A file that cannot be used (another program's,
-    // locked, read-only, or not creatable) is reported in a warning box titled "ゾルカ" and left
-    // as it is; the menu opens all the same, since the match tables need no database. The program
-    // passes DatabaseLocation::startFolder().
+    // Runs the start-up routine for the computer's date, then starts on the club database at
+    // `database` (startDatabase(): created on first start, claimed, checked, upgraded, backed
+    // up). What the user must know (another copy is its writer, a read-only file, a damaged,
+    // foreign, locked or not creatable one) is shown in warning boxes titled "ゾルカ", and such
+    // a file is left as it is; the menu opens all the same, since the match tables need no
+    // database. The program passes DatabaseLocation::startFolder().
     explicit MainMenu(const DatabaseLocation& database, QWidget* parent = nullptr);
 
 private:

@@ -15,6 +15,7 @@
 #include "registers/ui/ExpenseItemScreen.h"
 #include "registers/ui/MasterSettingsScreen.h"
 #include "registers/ui/MemberScreen.h"
+#include "store/ui/BackupScreen.h"
 
 namespace zoruka {
 
@@ -58,6 +59,8 @@ const std::vector<MenuEntry>& menuEntries()
          screen<MasterSettingsScreen>()},
         {QStringLiteral("B費目登録"), QStringLiteral("費目登録"), Accounts,
          screen<ExpenseItemScreen>()},
+        {QStringLiteral("Bバックアップ"), QStringLiteral("バックアップ"), Accounts,
+         screen<BackupScreen>()},
         {QStringLiteral("B年間報告書"), QStringLiteral("年間収支報告書"), Accounts,
          screen<AnnualReportScreen>()},
         {QStringLiteral("BCSV出力"), QStringLiteral("CSV出力"), Accounts,

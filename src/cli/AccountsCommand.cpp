@@ -7,6 +7,7 @@
 #include "cli/CommandOptions.h"
 #include "common/UserError.h"
 #include "output/CsvFile.h"
+#include "output/OutputFile.h"
 #include "registers/ClubSettings.h"
 #include "store/DatabaseLocation.h"
 
@@ -49,6 +50,10 @@ be written.
 
 using Refusal = std::string;
 
+constexpr std::string_view kHelp = "zoruka-cli accounts --help";
+
+Refusal refused(const std::string& what) { return refusal(what, kHelp); }
+
 // The database of --database, or "ゾルカv3.mdb" in the current folder, for reading only.
 DatabaseLocation databaseOf(const Options& options)
 {
@@ -62,7 +67,7 @@ std::variant<YearMonth, Refusal> monthOption(const Options& options, const std::
     if (const std::optional<YearMonth> month = parseYearMonth(typed)) {
         return *month;
     }
-    return name + " は YYYY/MM の形で指定してください: " + typed;
+    return refused(name + " の値「" + typed + "」は使えません（YYYY/MM の年月）。");
 }
 
 std::variant<FiscalYear, Refusal> yearOption(const Options& options,
@@ -73,8 +78,9 @@ std::variant<FiscalYear, Refusal> yearOption(const Options& options,
     if (const std::optional<FiscalYear> year = parseFiscalYear(typed, startMonth)) {
         return *year;
     }
-    return "--year は年度の始まる年を " + std::to_string(kFirstFiscalYear) + "～" +
-           std::to_string(lastFiscalYear(startMonth)) + " で指定してください: " + typed;
+    return refused("--year の値「" + typed + "」は使えません（年度の始まる年、" +
+                   std::to_string(kFirstFiscalYear) + " から " +
+                   std::to_string(lastFiscalYear(startMonth)) + " まで）。");
 }
 
 // The months of --from and --to, or of --year.
@@ -83,8 +89,8 @@ std::variant<MonthRange, Refusal> periodOf(const Options& options, const Databas
     const bool byYear = options.values.count("--year") != 0;
     const bool byMonths = options.values.count("--from") != 0;
     if (byYear == byMonths || (byYear && options.values.count("--to"))) {
-        return Refusal("期間は --from YYYY/MM（と --to YYYY/MM）か --year YYYY の"
-                       "どちらかで指定してください");
+        return refused("期間は --from YYYY/MM（と --to YYYY/MM）か --year YYYY のどちらかで"
+                       "指定してください。");
     }
     if (byYear) {
         const auto year = yearOption(options, location);
@@ -102,7 +108,7 @@ std::variant<MonthRange, Refusal> periodOf(const Options& options, const Databas
         return *refusal;
     }
     if (std::get<YearMonth>(to) < std::get<YearMonth>(from)) {
-        return Refusal("--to には --from と同じか後の月を指定してください");
+        return refused("--to には --from と同じか後の年月を指定してください。");
     }
     return MonthRange{std::get<YearMonth>(from), std::get<YearMonth>(to)};
 }
@@ -116,7 +122,7 @@ std::variant<TextEncoding, Refusal> encodingOf(const Options& options)
     if (encoding == "utf8") {
         return TextEncoding::Utf8;
     }
-    return "--encoding は sjis か utf8 で指定してください: " + encoding;
+    return refused("--encoding の値「" + encoding + "」は使えません（sjis か utf8）。");
 }
 
 // What a subcommand does once its options are read: the exit code, the message on `err`.
@@ -126,7 +132,7 @@ int runExport(const std::string& kind, const Options& options, std::ostream& err
 {
     const std::string path = valueOf(options, "--csv");
     if (path.empty()) {
-        err << "出力するCSVファイルを --csv で指定してください\n";
+        err << refused("出力するCSVファイルを --csv で指定してください。") << "\n";
         return kRefused;
     }
     const auto encoding = encodingOf(options);
@@ -139,7 +145,7 @@ int runExport(const std::string& kind, const Options& options, std::ostream& err
     if (kind == "members") {
         if (options.values.count("--from") || options.values.count("--to") ||
             options.values.count("--year")) {
-            err << "members に期間は指定できません\n";
+            err << refused("members には期間を指定できません。") << "\n";
             return kRefused;
         }
         csv = memberCsv(location);
@@ -160,19 +166,19 @@ int runExport(const std::string& kind, const Options& options, std::ostream& err
     return 0;
 }
 
-int runReport(const Options& options, std::ostream& err, const PdfWriter& writePdf)
+int runReport(const Options& options, std::ostream& err, const PdfRenderer& renderPdf)
 {
     const std::string path = valueOf(options, "--pdf");
     if (path.empty()) {
-        err << "出力するPDFファイルを --pdf で指定してください\n";
+        err << refused("出力するPDFファイルを --pdf で指定してください。") << "\n";
         return kRefused;
     }
     if (!options.values.count("--year")) {
-        err << "年度を --year YYYY で指定してください\n";
+        err << refused("年度を --year YYYY で指定してください。") << "\n";
         return kRefused;
     }
-    if (!writePdf) {
-        err << "PDF output is not available here\n";
+    if (!renderPdf) {
+        err << refused("ここでは --pdf を使えません。") << "\n";
         return kRefused;
     }
     const DatabaseLocation location = databaseOf(options);
@@ -183,7 +189,7 @@ int runReport(const Options& options, std::ostream& err, const PdfWriter& writeP
     }
     const PrintResult print =
         printAnnualReport(readAnnualReport(location, std::get<FiscalYear>(year)));
-    if (const auto error = writePdf(print.documents, path)) {
+    if (const auto error = writeOutputFile(path, renderPdf(print.documents))) {
         err << *error << "\n";
         return kWriteFailed;
     }
@@ -195,9 +201,9 @@ int runReport(const Options& options, std::ostream& err, const PdfWriter& writeP
 int runWith(const std::vector<std::string>& args, std::size_t first,
             const std::vector<std::string>& known, std::ostream& err, const Run& run)
 {
-    const Options options = parseOptions(args, first, known, {});
+    const Options options = parseOptions(args, first, known, {}, kHelp);
     if (!options.error.empty()) {
-        err << options.error << " (zoruka-cli accounts --help shows the usage)\n";
+        err << options.error << "\n";
         return kRefused;
     }
     try {
@@ -211,7 +217,7 @@ int runWith(const std::vector<std::string>& args, std::size_t first,
 } // namespace
 
 int runAccountsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                       const PdfWriter& writePdf)
+                       const PdfRenderer& renderPdf)
 {
     const std::string command = args.size() > 1 ? args[1] : "";
     if (std::find(args.begin(), args.end(), "--help") != args.end() ||
@@ -222,7 +228,8 @@ int runAccountsCommand(const std::vector<std::string>& args, std::ostream& out, 
     if (command == "export") {
         const std::string kind = args.size() > 2 ? args[2] : "";
         if (kind != "cashbook" && kind != "members" && kind != "detail") {
-            err << "出力する内容を cashbook、detail か members で指定してください\n";
+            err << refused("出力する内容を cashbook、detail か members で指定してください。")
+                << "\n";
             return kRefused;
         }
         return runWith(args, 3, {"--from", "--to", "--year", "--csv", "--encoding", "--database"},
@@ -233,10 +240,10 @@ int runAccountsCommand(const std::vector<std::string>& args, std::ostream& out, 
     if (command == "report") {
         return runWith(args, 2, {"--year", "--pdf", "--database"}, err,
                        [&](const Options& options, std::ostream& messages) {
-                           return runReport(options, messages, writePdf);
+                           return runReport(options, messages, renderPdf);
                        });
     }
-    err << "accounts の後に export か report を指定してください\n" << kUsage;
+    err << refused("accounts の後に export か report を指定してください。") << "\n";
     return kRefused;
 }
 

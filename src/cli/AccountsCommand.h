@@ -14,9 +14,10 @@ inline constexpr const char* kAccountsUsageLine =
 
 // zoruka-cli accounts …: the CSV exports and the annual report of a club database, which it
 // opens for reading only, so that a script can never change the books. `args` start with
-// "accounts". Returns the exit code as runCommandLine() does: 0 done, 1 a file could not be
-// written, 2 refused (nothing written), the message on `err`.
+// "accounts"; without `renderPdf` the report is refused. Returns the exit code as
+// runCommandLine() does: 0 done, 1 a file could not be written, 2 refused (nothing written), the
+// message, in Japanese, on `err`.
 int runAccountsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                       const PdfWriter& writePdf);
+                       const PdfRenderer& renderPdf);
 
 } // namespace zoruka

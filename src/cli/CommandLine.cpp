@@ -60,14 +60,16 @@ constexpr const char* kUsageTail =
   --help             this text
 
 With --pdf, --print-ops or --csv the table goes to standard output only when --format is given.
-Each file is replaced only once it is complete. Printing and CSV are offered for the kinds whose
-screens offer them.
+The files are written all or none: each goes under a temporary name first, and they replace the
+files of their names only once all are complete. A name that is a symbolic link writes the file
+it leads to; a folder, device or named pipe of that name is refused. Printing and CSV are
+offered for the kinds whose screens offer them.
 
 The counts are checked like the screen's combo boxes: a value that is missing or not a whole
 number from 0 to 50 gets the screen's message, and so do more courts than the players can fill.
 Printing is refused when the screen's print refuses (too many courts, no game built). Messages
 go to standard error; the exit code is 2 for a refusal, when nothing is written, and 1 when a
-file cannot be written.
+file or standard output cannot be written.
 )";
 
 std::string usage()
@@ -100,39 +102,47 @@ std::variant<Outputs, std::string> readOutputs(const Options& options)
     const bool toFiles = outputs.prints() || outputs.csv;
     outputs.format = optionalValue(options, "--format").value_or(toFiles ? "" : "json");
     if (!outputs.format.empty() && outputs.format != "text" && outputs.format != "json") {
-        return "unknown format: " + outputs.format + " (text or json)";
+        return refusal("--format の値「" + outputs.format + "」は使えません（text か json）。");
     }
     if (const auto encoding = optionalValue(options, "--encoding")) {
         if (!outputs.csv) {
-            return std::string("--encoding applies to --csv only");
+            return refusal("--encoding は --csv と一緒に指定してください。");
         }
         if (*encoding != "sjis" && *encoding != "utf8") {
-            return "unknown encoding: " + *encoding + " (sjis or utf8)";
+            return refusal("--encoding の値「" + *encoding + "」は使えません（sjis か utf8）。");
         }
         outputs.encoding = *encoding == "utf8" ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
     }
     return outputs;
 }
 
-// Writes the files asked for; returns the first failure's message.
+// Writes the files asked for, all of them or none; returns the failure's message.
 std::optional<std::string> writeFiles(const TableKind& kind, const MatchTable& table,
                                       const Outputs& outputs, const PrintResult& print,
-                                      const PdfWriter& writePdf)
+                                      const PdfRenderer& renderPdf)
 {
+    std::vector<OutputBytes> files;
     if (outputs.printOps) {
-        if (auto error = writeOutputFile(*outputs.printOps, printOperationsJson(print.documents))) {
-            return error;
-        }
+        files.push_back({*outputs.printOps, printOperationsJson(print.documents)});
     }
     if (outputs.csv) {
-        if (auto error = kind.csv(table, *outputs.csv, outputs.encoding)) {
-            return error;
-        }
+        files.push_back({*outputs.csv, kind.csv(table, outputs.encoding)});
     }
     if (outputs.pdf) {
-        return writePdf(print.documents, *outputs.pdf);
+        files.push_back({*outputs.pdf, renderPdf(print.documents)});
     }
-    return std::nullopt;
+    return writeOutputFiles(files);
+}
+
+// Whatever went to standard output reached it: a full disk or a closed pipe is reported.
+int finish(std::ostream& out, std::ostream& err)
+{
+    out.flush();
+    if (!out) {
+        err << "標準出力に書き込めません。\n";
+        return kWriteFailed;
+    }
+    return 0;
 }
 
 // With --random, the seed of the random table: --seed's, or a fresh one; without, nothing.
@@ -142,12 +152,12 @@ std::variant<std::optional<std::uint32_t>, std::string> randomSeed(const TableKi
     const auto seedText = optionalValue(options, "--seed");
     if (!options.values.count("--random")) {
         if (seedText) {
-            return std::string("--seed applies to --random only");
+            return refusal("--seed は --random と一緒に指定してください。");
         }
         return std::nullopt;
     }
     if (!kind.generateRandom) {
-        return kind.name + " tables have no random variant";
+        return refusal(kind.name + " の表には --random がありません。");
     }
     if (!seedText) {
         return std::optional<std::uint32_t>(std::random_device{}());
@@ -155,20 +165,21 @@ std::variant<std::optional<std::uint32_t>, std::string> randomSeed(const TableKi
     if (seedText->empty() || seedText->size() > 10 ||
         seedText->find_first_not_of("0123456789") != std::string::npos ||
         std::stoull(*seedText) > std::numeric_limits<std::uint32_t>::max()) {
-        return "--seed takes a whole number from 0 to 4294967295: " + *seedText;
+        return refusal("--seed には 0 から 4294967295 までの整数を指定してください（「" +
+                       *seedText + "」）。");
     }
     return std::optional<std::uint32_t>(static_cast<std::uint32_t>(std::stoull(*seedText)));
 }
 
 int runKind(const TableKind& kind, const std::vector<std::string>& args, std::ostream& out,
-            std::ostream& err, const PdfWriter& writePdf)
+            std::ostream& err, const PdfRenderer& renderPdf)
 {
     std::vector<std::string> known = kind.countOptions;
     known.insert(known.end(),
                  {"--format", "--pdf", "--print-ops", "--csv", "--encoding", "--seed"});
     const Options options = parseOptions(args, 1, known, {"--random"});
     if (!options.error.empty()) {
-        err << options.error << " (zoruka-cli --help shows the usage)\n";
+        err << options.error << "\n";
         return kRefused;
     }
     const auto read = readOutputs(options);
@@ -178,15 +189,15 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
     }
     const Outputs& outputs = std::get<Outputs>(read);
     if (outputs.prints() && !kind.print) {
-        err << kind.name << " tables have no print layout yet\n";
+        err << refusal(kind.name + " の表には印刷（--pdf、--print-ops）がありません。") << "\n";
         return kRefused;
     }
     if (outputs.csv && !kind.csv) {
-        err << kind.name << " tables have no CSV export\n";
+        err << refusal(kind.name + " の表には --csv がありません。") << "\n";
         return kRefused;
     }
-    if (outputs.pdf && !writePdf) {
-        err << "PDF output is not available here\n";
+    if (outputs.pdf && !renderPdf) {
+        err << refusal("ここでは --pdf を使えません。") << "\n";
         return kRefused;
     }
     const auto seed = randomSeed(kind, options);
@@ -215,7 +226,7 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
             return kRefused;
         }
     }
-    if (const auto error = writeFiles(kind, table, outputs, print, writePdf)) {
+    if (const auto error = writeFiles(kind, table, outputs, print, renderPdf)) {
         err << *error << "\n";
         return kWriteFailed;
     }
@@ -224,7 +235,7 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
     } else if (outputs.format == "text") {
         out << gridText(kind.grid(table));
     }
-    return 0;
+    return finish(out, err);
 }
 
 bool wantsHelp(const std::vector<std::string>& args)
@@ -236,14 +247,14 @@ bool wantsHelp(const std::vector<std::string>& args)
 } // namespace
 
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PdfWriter& writePdf)
+                   const PdfRenderer& renderPdf)
 {
     if (!args.empty() && args[0] == "accounts") {
-        return runAccountsCommand(args, out, err, writePdf);
+        return runAccountsCommand(args, out, err, renderPdf);
     }
     if (wantsHelp(args)) {
         out << usage();
-        return 0;
+        return finish(out, err);
     }
     if (args.empty()) {
         err << usage();
@@ -251,10 +262,11 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     for (const TableKind& kind : tableKinds()) {
         if (args[0] == kind.name) {
-            return runKind(kind, args, out, err, writePdf);
+            return runKind(kind, args, out, err, renderPdf);
         }
     }
-    err << "unknown table kind: " << args[0] << " (zoruka-cli --help shows the usage)\n";
+    err << refusal("表の種類「" + args[0] + "」はありません（doubles、mixed、team、fixed）。")
+        << "\n";
     return kRefused;
 }
 

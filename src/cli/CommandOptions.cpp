@@ -4,8 +4,14 @@
 
 namespace zoruka {
 
+std::string refusal(const std::string& what, std::string_view help)
+{
+    return what + "使い方は「" + std::string(help) + "」で表示されます。";
+}
+
 Options parseOptions(const std::vector<std::string>& args, std::size_t first,
-                     const std::vector<std::string>& known, const std::vector<std::string>& flags)
+                     const std::vector<std::string>& known, const std::vector<std::string>& flags,
+                     std::string_view help)
 {
     Options options;
     for (std::size_t i = first; i < args.size(); ++i) {
@@ -20,12 +26,12 @@ Options parseOptions(const std::vector<std::string>& args, std::size_t first,
             name.erase(eq);
         }
         if (std::find(known.begin(), known.end(), name) == known.end()) {
-            options.error = "unknown argument: " + args[i];
+            options.error = refusal("「" + args[i] + "」というオプションはありません。", help);
             return options;
         }
         if (!value) {
             if (i + 1 >= args.size()) {
-                options.error = "missing value for " + name;
+                options.error = refusal("オプション「" + name + "」の値がありません。", help);
                 return options;
             }
             value = args[++i];

@@ -4,9 +4,14 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zoruka {
+
+// A refusal of the command line's own: `what`, then where the usage is shown ("使い方は
+// 「zoruka-cli --help」で表示されます。" for the default `help`).
+std::string refusal(const std::string& what, std::string_view help = "zoruka-cli --help");
 
 // The options of a zoruka-cli command, by name; `error` says why they were refused.
 struct Options {
@@ -15,9 +20,11 @@ struct Options {
 };
 
 // "--name value" and "--name=value" from args[first] on; `known` lists the names that take a
-// value, `flags` those that stand alone (their value is empty).
+// value, `flags` those that stand alone (their value is empty). An unknown option or a missing
+// value is refused, pointing to `help`.
 Options parseOptions(const std::vector<std::string>& args, std::size_t first,
-                     const std::vector<std::string>& known, const std::vector<std::string>& flags);
+                     const std::vector<std::string>& known, const std::vector<std::string>& flags,
+                     std::string_view help = "zoruka-cli --help");
 
 std::optional<std::string> optionalValue(const Options& options, const std::string& name);
 

@@ -56,7 +56,9 @@ std::vector<TableKind> makeKinds()
     doubles.json = doublesTableJson;
     doubles.grid = doublesGrid;
     doubles.print = printDoubles;
-    doubles.csv = writeDoublesCsv;
+    doubles.csv = [](const MatchTable& table, TextEncoding encoding) {
+        return encodeText(doublesCsv(table), encoding);
+    };
     kinds.push_back(doubles);
 
     TableKind mixed;
@@ -76,7 +78,9 @@ std::vector<TableKind> makeKinds()
     mixed.json = mixedTableJson;
     mixed.grid = mixedGrid;
     mixed.print = printMixed;
-    mixed.csv = writeMixedCsv;
+    mixed.csv = [](const MatchTable& table, TextEncoding encoding) {
+        return encodeText(mixedCsv(table), encoding);
+    };
     kinds.push_back(mixed);
 
     TableKind team;

@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -29,10 +28,8 @@ struct TableKind {
     std::function<std::string(const MatchTable&)> json;
     std::function<GridModel(const MatchTable&)> grid;
     std::function<PrintResult(const MatchTable&)> print; // empty: the kind has no print layout
-    // Empty: the kind has no CSV export. Otherwise writes the file; returns the failure message.
-    std::function<std::optional<std::string>(const MatchTable&, const std::string& path,
-                                             TextEncoding)>
-        csv;
+    // Empty: the kind has no CSV export. Otherwise the CSV file's bytes in the encoding.
+    std::function<std::string(const MatchTable&, TextEncoding)> csv;
 };
 
 const std::vector<TableKind>& tableKinds();

@@ -9,12 +9,11 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     // Only a PDF needs Qt; the application object is made when the first one is written.
     std::unique_ptr<QGuiApplication> app;
-    const zoruka::PdfWriter writePdf = [&](const std::vector<zoruka::PrintDocument>& documents,
-                                           const std::string& path) {
+    const zoruka::PdfRenderer renderPdf = [&](const std::vector<zoruka::PrintDocument>& documents) {
         if (!app) {
             app = zoruka::makeRenderApplication(argc, argv);
         }
-        return zoruka::writePdf(documents, path);
+        return zoruka::pdfBytes(documents);
     };
-    return zoruka::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, writePdf);
+    return zoruka::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, renderPdf);
 }

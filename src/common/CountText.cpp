@@ -1,28 +1,18 @@
 #include "common/CountText.h"
 
+#include "common/TypedNumber.h"
+
 namespace zoruka {
-
-namespace {
-
-bool isBlank(std::string_view text, std::size_t i) { return text[i] == ' ' || text[i] == '\t'; }
-
-} // namespace
 
 std::optional<int> parseCount(std::string_view text, int maximum)
 {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text, begin)) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text, end - 1)) {
-        --end;
-    }
-    if (begin == end) {
+    text = trimmedBlanks(text);
+    if (text.empty()) {
         return std::nullopt;
     }
+    const std::size_t end = text.size();
     long value = 0;
-    std::size_t i = begin;
+    std::size_t i = 0;
     while (i < end) {
         int digit = -1;
         const auto byte = static_cast<unsigned char>(text[i]);

@@ -42,9 +42,33 @@ bool takesVoicedMark(char32_t kana)
            isHaRow(kana);
 }
 
+// Code points as UTF-8, which keeps their order under a byte-wise comparison.
+std::string encodeUtf8(std::u32string_view text)
+{
+    std::string encoded;
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            encoded += static_cast<char>(c);
+        } else if (c < 0x800) {
+            encoded += static_cast<char>(0xC0 | (c >> 6));
+            encoded += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            encoded += static_cast<char>(0xE0 | (c >> 12));
+            encoded += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            encoded += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            encoded += static_cast<char>(0xF0 | (c >> 18));
+            encoded += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            encoded += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            encoded += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return encoded;
+}
+
 } // namespace
 
-std::u32string kanaSortKey(std::string_view reading)
+std::string kanaSortKey(std::string_view reading)
 {
     std::u32string key;
     for (const char32_t c : decodeUtf8(reading)) {
@@ -60,16 +84,7 @@ std::u32string kanaSortKey(std::string_view reading)
             key += c;
         }
     }
-    return key;
-}
-
-int compareReadings(std::string_view a, std::string_view b)
-{
-    const int bySound = kanaSortKey(a).compare(kanaSortKey(b));
-    if (bySound != 0) {
-        return bySound;
-    }
-    return a.compare(b);
+    return encodeUtf8(key);
 }
 
 } // namespace zoruka

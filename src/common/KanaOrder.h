@@ -7,14 +7,12 @@ namespace zoruka {
 
 // The order of name readings as a Japanese user expects it: by sound, whether the reading was
 // typed in hiragana, full-width katakana or half-width katakana (あ, ア and ｱ sort together; ア
-// before カ before サ; カ before ガ before キ). Readings that sound the same are then ordered by
-// their bytes, so that only identical texts compare equal.
+// before カ before サ; カ before ガ before キ).
 
-// The reading as full-width katakana code points (half-width voiced marks joined to their kana);
-// other characters stay as they are.
-std::u32string kanaSortKey(std::string_view reading);
-
-// Negative, zero or positive as `a` sorts before, with or after `b`.
-int compareReadings(std::string_view a, std::string_view b);
+// The reading as full-width katakana (half-width voiced marks joined to their kana), in UTF-8;
+// other characters stay as they are. Compared byte by byte, as any database compares text, these
+// keys put readings in order of sound; readings that sound the same are then ordered by their own
+// bytes, so that only identical texts rank equal.
+std::string kanaSortKey(std::string_view reading);
 
 } // namespace zoruka

@@ -29,23 +29,6 @@ constexpr std::string_view kWideSpace = "　";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view trimmed(std::string_view text)
-{
-    for (;;) {
-        if (text.starts_with(' ') || text.starts_with('\t')) {
-            text.remove_prefix(1);
-        } else if (text.ends_with(' ') || text.ends_with('\t')) {
-            text.remove_suffix(1);
-        } else if (text.starts_with(kWideSpace)) {
-            text.remove_prefix(kWideSpace.size());
-        } else if (text.ends_with(kWideSpace)) {
-            text.remove_suffix(kWideSpace.size());
-        } else {
-            return text;
-        }
-    }
-}
-
 // A decimal number in any form a user would call a number: "-12", "1,500", "0.5", "3.".
 // Separates a number that is merely unacceptable from text that is not a number at all.
 bool looksNumeric(std::string_view text)
@@ -75,9 +58,26 @@ bool looksNumeric(std::string_view text)
 
 } // namespace
 
+std::string_view trimmedBlanks(std::string_view text)
+{
+    for (;;) {
+        if (text.starts_with(' ') || text.starts_with('\t')) {
+            text.remove_prefix(1);
+        } else if (text.ends_with(' ') || text.ends_with('\t')) {
+            text.remove_suffix(1);
+        } else if (text.starts_with(kWideSpace)) {
+            text.remove_prefix(kWideSpace.size());
+        } else if (text.ends_with(kWideSpace)) {
+            text.remove_suffix(kWideSpace.size());
+        } else {
+            return text;
+        }
+    }
+}
+
 std::string normalisedInput(std::string_view text)
 {
-    text = trimmed(text);
+    text = trimmedBlanks(text);
     std::string result;
     result.reserve(text.size());
     while (!text.empty()) {
@@ -98,7 +98,7 @@ std::string normalisedInput(std::string_view text)
     return result;
 }
 
-bool isBlank(std::string_view text) { return trimmed(text).empty(); }
+bool isBlank(std::string_view text) { return trimmedBlanks(text).empty(); }
 
 bool isDigits(std::string_view text)
 {

@@ -10,6 +10,9 @@ namespace zoruka {
 // ASCII forms ("１２，０００" → "12,000").
 std::string normalisedInput(std::string_view text);
 
+// The text without its surrounding blanks: spaces, tabs and ideographic spaces (U+3000).
+std::string_view trimmedBlanks(std::string_view text);
+
 // Whether the text holds nothing but blanks.
 bool isBlank(std::string_view text);
 

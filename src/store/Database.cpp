@@ -1,5 +1,7 @@
 #include "store/Database.h"
 
+#include "store/DatabaseClaims.h"
+#include "store/LayoutUpgrade.h"
 #include "store/Schema.h"
 #include "store/SchemaCreation.h"
 #include "store/Statement.h"
@@ -47,32 +49,80 @@ bool markedWritable(const fs::file_status& status)
     return (status.permissions() & anyWrite) != fs::perms::none;
 }
 
+// The connection settings of every file: the file may come from anywhere, so its schema must
+// not run functions or corrupt itself.
+void configure(sqlite3* db, std::chrono::milliseconds busyTimeout)
+{
+    sqlite3_busy_timeout(db, static_cast<int>(busyTimeout.count()));
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+}
+
 } // namespace
 
 void Database::Closer::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 
 Database Database::open(const DatabaseLocation& location, std::chrono::milliseconds busyTimeout)
 {
-    return Database(location, busyTimeout, false);
+    return Database(location, busyTimeout, Mode::Use);
 }
 
 Database Database::openOrCreate(const DatabaseLocation& location,
                                 std::chrono::milliseconds busyTimeout)
 {
-    return Database(location, busyTimeout, true);
+    return Database(location, busyTimeout, Mode::Create);
 }
 
+Database Database::openAsIs(const DatabaseLocation& location, std::chrono::milliseconds busyTimeout)
+{
+    return Database(location, busyTimeout, Mode::AsIs);
+}
+
+Database Database::copyInMemory(const fs::path& file)
+{
+    std::error_code ignored;
+    if (!fs::is_regular_file(file, ignored)) {
+        throw StoreError::cannotOpen();
+    }
+    checkHeader(file);
+    sqlite3* source = nullptr;
+    const int rc = sqlite3_open_v2(file.c_str(), &source,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_EXRESCODE, nullptr);
+    const std::unique_ptr<sqlite3, Closer> sourceOwner(source);
+    if (rc != SQLITE_OK) {
+        throw StoreError::fromSqlite(rc);
+    }
+    configure(source, kBusyTimeout);
+    sqlite3* memory = nullptr;
+    sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE, nullptr);
+    Database copy(memory);
+    sqlite3_backup* backup = sqlite3_backup_init(memory, "main", source, "main");
+    if (backup == nullptr) {
+        throw StoreError::fromSqlite(sqlite3_extended_errcode(memory));
+    }
+    sqlite3_backup_step(backup, -1);
+    const int copied = sqlite3_backup_finish(backup);
+    if (copied != SQLITE_OK) {
+        throw StoreError::fromSqlite(copied);
+    }
+    return copy;
+}
+
+Database::Database(sqlite3* db) : m_db(db) { configure(db, kBusyTimeout); }
+
 Database::Database(const DatabaseLocation& location, std::chrono::milliseconds busyTimeout,
-                   bool create)
+                   Mode mode)
 {
     const fs::path& path = location.file();
     // A read-only location is never created nor written, not even to set an empty file up.
-    create = create && !location.readOnly();
+    if (location.readOnly() && mode == Mode::Create) {
+        mode = Mode::Use;
+    }
     std::error_code ignored;
     const fs::file_status status = fs::status(path, ignored);
     int flags = SQLITE_OPEN_READWRITE;
     if (!fs::exists(status)) {
-        if (!create) {
+        if (mode != Mode::Create) {
             throw StoreError::missing();
         }
         flags |= SQLITE_OPEN_CREATE;
@@ -83,7 +133,16 @@ Database::Database(const DatabaseLocation& location, std::chrono::milliseconds b
         checkHeader(path);
         if (location.readOnly() || !markedWritable(status)) {
             flags = SQLITE_OPEN_READONLY;
+            m_writeRefusal = std::make_shared<const StoreError>(StoreError::readOnly());
         }
+    }
+    const DatabaseClaim* claim = findClaim(path);
+    if (claim && claim->damage && mode != Mode::AsIs) {
+        throw *claim->damage;
+    }
+    if (!m_writeRefusal && anotherCopyWrites(path)) {
+        flags = SQLITE_OPEN_READONLY;
+        m_writeRefusal = std::make_shared<const StoreError>(StoreError::otherCopyWrites());
     }
 
     sqlite3* db = nullptr;
@@ -96,18 +155,20 @@ Database::Database(const DatabaseLocation& location, std::chrono::milliseconds b
     if (rc != SQLITE_OK) {
         throw StoreError::fromSqlite(rc);
     }
-    sqlite3_busy_timeout(db, static_cast<int>(busyTimeout.count()));
-    // The file may come from anywhere: its schema must not run functions or corrupt itself.
-    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
-    addReadingCollation(db);
+    configure(db, busyTimeout);
 
-    if (create && isEmpty()) {
+    if (mode == Mode::Create && isEmpty()) {
+        // Asked again under the write lock: another copy starting at the same moment may have
+        // set the file up meanwhile.
         Transaction transaction(*this);
-        createSchema(db);
-        transaction.commit();
+        if (isEmpty()) {
+            createSchema(db);
+            transaction.commit();
+        }
     }
-    checkIsOurs();
+    if (layoutVersion() < kSchemaVersion && mode != Mode::AsIs) {
+        upgradeLayout(*this);
+    }
 }
 
 Database::~Database() = default;
@@ -116,38 +177,31 @@ Database& Database::operator=(Database&&) noexcept = default;
 
 bool Database::isEmpty()
 {
-    Statement pageCount(handle(), "PRAGMA page_count");
-    return pageCount.step() && pageCount.number(0) == 0;
+    // Not the page count: a write transaction on a new file has already made its first page.
+    Statement contents(handle(), "SELECT (SELECT count(*) FROM sqlite_schema) + a.application_id + "
+                                 "v.user_version FROM pragma_application_id AS a, "
+                                 "pragma_user_version AS v");
+    return contents.step() && contents.number(0) == 0;
 }
 
-void Database::checkIsOurs()
+long long Database::layoutVersion()
 {
-    long long version = 0;
-    {
-        Statement header(handle(), "SELECT a.application_id, v.user_version "
-                                   "FROM pragma_application_id AS a, pragma_user_version AS v");
-        header.step();
-        if (header.number(0) != kApplicationId) {
-            throw StoreError::notOurs();
-        }
-        version = header.number(1);
+    Statement header(handle(), "SELECT a.application_id, v.user_version "
+                               "FROM pragma_application_id AS a, pragma_user_version AS v");
+    header.step();
+    const long long version = header.number(1);
+    if (header.number(0) != kApplicationId || version < 1) {
+        throw StoreError::notOurs();
     }
     if (version > kSchemaVersion) {
         throw StoreError::newerVersion();
     }
-    if (version < 1) {
-        throw StoreError::notOurs();
-    }
-    if (version < kSchemaVersion) {
-        Transaction transaction(*this);
-        migrateSchema(handle(), version);
-        transaction.commit();
-    }
+    return version;
 }
 
 TableCursor Database::table(std::string_view tableName)
 {
-    return TableCursor(handle(), schemaTable(tableName));
+    return TableCursor(handle(), schemaTable(tableName), m_writeRefusal);
 }
 
 bool Database::readOnly() const { return sqlite3_db_readonly(handle(), "main") == 1; }

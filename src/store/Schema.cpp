@@ -31,7 +31,7 @@ std::vector<TableDef> makeTables()
           {"Idx_費目名", {"費_収支区分", "費_名称"}, false}}},
         {"会員",
          {{"会_氏名", T},
-          {"会_氏名カナ", T, true},
+          {"会_氏名カナ", T, "会_氏名カナ順"},
           {"会_年齢", T},
           {"会_性別", T},
           {"会_有効F", N},
@@ -41,7 +41,8 @@ std::vector<TableDef> makeTables()
           {"会_住所1", T},
           {"会_住所2", T},
           {"会_電話", T},
-          {"会_備考", T}},
+          {"会_備考", T},
+          {"会_氏名カナ順", T}},
          {{"Key_会員", {"会_氏名"}, true},
           {"Idx_カナ", {"会_氏名カナ"}, false},
           {"Idx_出力順", {"会_出力順", "会_氏名"}, false}}},
@@ -104,16 +105,23 @@ const IndexDef& TableDef::index(std::string_view indexName) const
                                 std::string(indexName));
 }
 
+std::vector<std::string_view> TableDef::storedIndexColumns(const IndexDef& index) const
+{
+    std::vector<std::string_view> stored;
+    for (const std::string_view column : index.columns) {
+        const std::string_view sortKey =
+            columns[static_cast<std::size_t>(columnIndex(column))].sortKeyColumn;
+        if (!sortKey.empty()) {
+            stored.push_back(sortKey);
+        }
+        stored.push_back(column);
+    }
+    return stored;
+}
+
 std::string TableDef::indexTerms(const IndexDef& index) const
 {
-    std::string terms;
-    for (const std::string_view column : index.columns) {
-        terms += (terms.empty() ? "" : ", ") + quotedName(column);
-        if (columns[static_cast<std::size_t>(columnIndex(column))].readingOrder) {
-            terms += " COLLATE " + std::string(kReadingCollation);
-        }
-    }
-    return terms;
+    return quotedNames(storedIndexColumns(index));
 }
 
 const std::vector<TableDef>& schemaTables()

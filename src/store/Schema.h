@@ -9,10 +9,9 @@ namespace zoruka {
 
 // Marks a file as a club database of this program (SQLite's application_id header field).
 inline constexpr std::int32_t kApplicationId = 0x5A524B33; // "ZRK3"
-// The layout written by this program (user_version); a later layout raises it and migrates.
-inline constexpr int kSchemaVersion = 2;
-// The collation that sorts name readings by sound (see KanaOrder.h); every connection has it.
-inline constexpr std::string_view kReadingCollation = "KANA";
+// The layout written by this program (user_version); a later layout raises it and adds an
+// upgrade step (LayoutUpgrade.h).
+inline constexpr int kSchemaVersion = 3;
 
 enum class ColumnType {
     Text,   // stored as typed; a new row holds empty text
@@ -22,7 +21,10 @@ enum class ColumnType {
 struct ColumnDef {
     std::string_view name;
     ColumnType type;
-    bool readingOrder = false; // indexes sort it by sound (kReadingCollation)
+    // A reading sorted by sound: the column of this name keeps its kanaSortKey() (KanaOrder.h),
+    // written by the store with every change of the reading, and indexes on the reading sort by
+    // that key first. The file then needs nothing of this program to be read in any SQLite tool.
+    std::string_view sortKeyColumn = {};
 };
 
 struct IndexDef {
@@ -42,15 +44,19 @@ struct TableDef {
     // Throws std::invalid_argument for an index name the table does not have.
     const IndexDef& index(std::string_view indexName) const;
     const IndexDef& keyIndex() const { return indexes.front(); }
-    // The index's columns as SQL terms, quoted and with their collation: what its CREATE INDEX,
-    // its comparisons and its ORDER BY must all say for SQLite to walk it.
+    // The columns the file's index holds, in order: the index's columns, each reading sorted by
+    // sound preceded by its key column.
+    std::vector<std::string_view> storedIndexColumns(const IndexDef& index) const;
+    // storedIndexColumns() as quoted SQL terms: what its CREATE INDEX, its comparisons and its
+    // ORDER BY must all say for SQLite to walk it.
     std::string indexTerms(const IndexDef& index) const;
 };
 
-// The six tables of the club database, their columns and indexes.
+// The tables of the club database, their columns and indexes: what a new file is created with and
+// what the start-up check expects of every file.
 const std::vector<TableDef>& schemaTables();
 
-// Throws std::invalid_argument for a name that is not one of the six tables.
+// Throws std::invalid_argument for a name that is not one of the tables.
 const TableDef& schemaTable(std::string_view tableName);
 
 } // namespace zoruka

@@ -1,12 +1,9 @@
 #include "store/SchemaCreation.h"
 
-#include "common/KanaOrder.h"
 #include "store/Schema.h"
 #include "store/SqlText.h"
 #include "store/Statement.h"
 #include "store/TableCursor.h"
-
-#include <sqlite3.h>
 
 #include <string>
 
@@ -44,30 +41,7 @@ void addExpenseItem(sqlite3* db, std::string_view kind, std::string_view code,
     items.update();
 }
 
-int compareReadingTexts(void*, int lengthA, const void* a, int lengthB, const void* b)
-{
-    return compareReadings({static_cast<const char*>(a), static_cast<std::size_t>(lengthA)},
-                           {static_cast<const char*>(b), static_cast<std::size_t>(lengthB)});
-}
-
 } // namespace
-
-void addReadingCollation(sqlite3* db)
-{
-    sqlite3_create_collation_v2(db, std::string(kReadingCollation).c_str(), SQLITE_UTF8, nullptr,
-                                compareReadingTexts, nullptr);
-}
-
-void migrateSchema(sqlite3* db, long long fromVersion)
-{
-    if (fromVersion < 2) {
-        // Version 1 sorted readings by their code points, hiragana before every katakana.
-        const TableDef& members = schemaTable("会員");
-        execute(db, "DROP INDEX IF EXISTS \"Idx_カナ\"");
-        execute(db, createIndexSql(members, members.index("Idx_カナ")).c_str());
-    }
-    execute(db, ("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
-}
 
 void createSchema(sqlite3* db)
 {

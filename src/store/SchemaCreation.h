@@ -9,11 +9,4 @@ namespace zoruka {
 // an empty database. The caller holds the write transaction. Throws StoreError.
 void createSchema(sqlite3* db);
 
-// Gives the connection the collation that orders name readings by sound (kReadingCollation).
-void addReadingCollation(sqlite3* db);
-
-// Brings a file of an earlier schema version of this program to kSchemaVersion. The caller holds
-// the write transaction. Throws StoreError.
-void migrateSchema(sqlite3* db, long long fromVersion);
-
 } // namespace zoruka

@@ -8,9 +8,24 @@ namespace zoruka {
 
 namespace {
 
+constexpr const char* kContentsDamaged = "ファイルの中身が壊れています。";
+
 std::string aboutFile(std::string_view what)
 {
     return "データベースファイル「" + std::string(kDatabaseFileName) + "」" + std::string(what);
+}
+
+std::string listed(const std::vector<std::string>& findings)
+{
+    constexpr std::size_t kNamed = 5;
+    std::string list;
+    for (std::size_t i = 0; i < findings.size() && i < kNamed; ++i) {
+        list += "\n・" + findings[i];
+    }
+    if (findings.size() > kNamed) {
+        list += "\n・ほか" + std::to_string(findings.size() - kNamed) + "件";
+    }
+    return list;
 }
 
 } // namespace
@@ -42,6 +57,12 @@ StoreError StoreError::readOnly()
     return StoreError(aboutFile("は読み取り専用のため書き込めません。"));
 }
 
+StoreError StoreError::otherCopyWrites()
+{
+    return StoreError(aboutFile("は別のゾルカが使用中のため書き込めません。登録や更新をするには、"
+                                "別のゾルカを終了してから、このゾルカを起動し直してください。"));
+}
+
 StoreError StoreError::duplicateKey()
 {
     return StoreError("同じキーの行がすでにあるため書き込めません。");
@@ -51,6 +72,34 @@ StoreError StoreError::notANumber(std::string_view column, std::string_view text
 {
     return StoreError("「" + std::string(column) + "」の値「" + std::string(text) +
                       "」は数値ではありません。");
+}
+
+StoreError StoreError::damaged(const std::vector<std::string>& findings, std::string_view advice)
+{
+    std::string message = aboutFile("が壊れています。") + listed(findings);
+    if (!advice.empty()) {
+        message += "\n" + std::string(advice);
+    }
+    return StoreError(message,
+                      findings.empty() ? std::vector<std::string>{kContentsDamaged} : findings);
+}
+
+StoreError StoreError::unusableBackup(std::string_view name,
+                                      const std::vector<std::string>& findings)
+{
+    return StoreError("バックアップ「" + std::string(name) + "」は復元に使えません。" +
+                      listed(findings));
+}
+
+StoreError StoreError::restoreFailed(std::string_view reason)
+{
+    return StoreError("復元できませんでした（" + std::string(reason) +
+                      "）。データベースファイルは元のままです。");
+}
+
+StoreError StoreError::backupFailed(std::string_view reason)
+{
+    return StoreError("バックアップを作成できませんでした（" + std::string(reason) + "）。");
 }
 
 StoreError StoreError::fromSqlite(int resultCode)
@@ -70,7 +119,7 @@ StoreError StoreError::fromSqlite(int resultCode)
     case SQLITE_FULL:
         return StoreError(aboutFile("に書き込めません。ディスクの空きが足りません。"));
     case SQLITE_CORRUPT:
-        return StoreError(aboutFile("が壊れているため読み書きできません。"));
+        return StoreError(aboutFile("が壊れているため読み書きできません。"), {kContentsDamaged});
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_AUTH:

@@ -4,6 +4,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace zoruka {
 
@@ -16,7 +18,15 @@ namespace zoruka {
 // or std::logic_error.
 class StoreError : public UserError {
 public:
-    explicit StoreError(const std::string& message) : UserError(message) {}
+    explicit StoreError(const std::string& message, std::vector<std::string> findings = {})
+        : UserError(message), m_findings(std::move(findings))
+    {
+    }
+
+    // Whether the file is damaged: damaged(), or SQLite found its contents so.
+    bool damage() const { return !m_findings.empty(); }
+    // What is wrong with a damaged file, one sentence each; empty for every other failure.
+    const std::vector<std::string>& findings() const { return m_findings; }
 
     static StoreError missing();
     static StoreError notOurs();
@@ -25,11 +35,29 @@ public:
     static StoreError cannotOpen();
     static StoreError locked();
     static StoreError readOnly();
+    // Another copy of the program is the file's writer.
+    static StoreError otherCopyWrites();
     static StoreError duplicateKey();
     static StoreError notANumber(std::string_view column, std::string_view text);
+    // The file is damaged: `findings` says what is wrong, one sentence each (the first few are
+    // named), and `advice` what to do.
+    static StoreError damaged(const std::vector<std::string>& findings,
+                              std::string_view advice = {});
 
     // The message for an sqlite3 result code (primary or extended) other than success.
     static StoreError fromSqlite(int resultCode);
+
+    // A backup could not be written, for `reason` (systemErrorText()).
+    static StoreError backupFailed(std::string_view reason);
+
+    // A backup that cannot be restored, named, and why.
+    static StoreError unusableBackup(std::string_view name,
+                                     const std::vector<std::string>& findings);
+    // A restore that could not be done, for `reason`; the database file is as it was.
+    static StoreError restoreFailed(std::string_view reason);
+
+private:
+    std::vector<std::string> m_findings;
 };
 
 } // namespace zoruka

@@ -1,6 +1,7 @@
 #include "store/TableCursor.h"
 
 #include "common/AmountText.h"
+#include "common/KanaOrder.h"
 #include "store/SqlText.h"
 #include "store/StoreError.h"
 
@@ -38,8 +39,10 @@ long long cellNumber(const std::string& cell)
 
 } // namespace
 
-TableCursor::TableCursor(sqlite3* db, const TableDef& table)
-    : m_db(db), m_table(&table), m_row(table.columns.size())
+TableCursor::TableCursor(sqlite3* db, const TableDef& table,
+                         std::shared_ptr<const StoreError> writeRefusal)
+    : m_db(db), m_table(&table), m_writeRefusal(std::move(writeRefusal)),
+      m_row(table.columns.size())
 {
 }
 
@@ -47,7 +50,7 @@ void TableCursor::setIndex(std::string_view indexName)
 {
     m_index = &m_table->index(indexName);
     m_keyColumns.clear();
-    for (const std::string_view column : m_index->columns) {
+    for (const std::string_view column : m_table->storedIndexColumns(*m_index)) {
         m_keyColumns.push_back(columnPosition(column));
     }
     m_next.reset();
@@ -63,19 +66,27 @@ void TableCursor::seek(Seek comparison, const std::vector<std::string>& keyValue
         throw std::logic_error("seek on table " + std::string(m_table->name) +
                                " before an index was chosen");
     }
-    if (keyValues.size() != m_keyColumns.size()) {
+    if (keyValues.size() != m_index->columns.size()) {
         throw std::invalid_argument("index " + std::string(m_index->name) + " takes " +
-                                    std::to_string(m_keyColumns.size()) + " key values");
+                                    std::to_string(m_index->columns.size()) + " key values");
+    }
+    // One cell per stored column: a reading sorted by sound comes after its key.
+    std::vector<std::string> cells;
+    for (std::size_t i = 0; i < keyValues.size(); ++i) {
+        const ColumnDef& column = m_table->columns[columnPosition(m_index->columns[i])];
+        std::string cell = cellFor(column, keyValues[i]);
+        if (!column.sortKeyColumn.empty()) {
+            cells.push_back(kanaSortKey(cell));
+        }
+        cells.push_back(std::move(cell));
     }
     const char* op = comparison == Seek::Equal     ? " = "
                      : comparison == Seek::AtLeast ? " >= "
                                                    : " > ";
     Statement statement(m_db, selectSql("(" + m_table->indexTerms(*m_index) + ")" + op + "(" +
-                                        placeholders(keyValues.size()) + ")"));
-    for (std::size_t i = 0; i < keyValues.size(); ++i) {
-        const std::size_t column = m_keyColumns[i];
-        bindCell(statement, static_cast<int>(i + 1), column,
-                 cellFor(m_table->columns[column], keyValues[i]));
+                                        placeholders(cells.size()) + ")"));
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        bindCell(statement, static_cast<int>(i + 1), m_keyColumns[i], cells[i]);
     }
     m_mode = Mode::Browse;
     fetch(statement);
@@ -127,6 +138,9 @@ void TableCursor::update()
         throw std::logic_error("update on table " + std::string(m_table->name) +
                                " without addNew() or edit()");
     }
+    if (m_writeRefusal) {
+        throw *m_writeRefusal;
+    }
     const std::vector<std::string_view> names = m_table->columnNames();
     const std::string table = quotedName(m_table->name);
     std::string sql;
@@ -161,6 +175,9 @@ void TableCursor::deleteRow()
         throw std::logic_error("deleteRow on table " + std::string(m_table->name) +
                                " without a current row");
     }
+    if (m_writeRefusal) {
+        throw *m_writeRefusal;
+    }
     Statement statement(m_db, "DELETE FROM " + quotedName(m_table->name) + " WHERE rowid = ?");
     statement.bind(1, m_rowId);
     statement.run();
@@ -178,8 +195,7 @@ void TableCursor::editOrAddNew(const std::vector<std::string>& key)
     }
     addNew();
     for (std::size_t i = 0; i < key.size(); ++i) {
-        const std::size_t column = m_keyColumns[i];
-        m_buffer[column] = cellFor(m_table->columns[column], key[i]);
+        setCell(columnPosition(m_index->columns[i]), key[i]);
     }
 }
 
@@ -209,12 +225,21 @@ void TableCursor::setValue(std::string_view column, std::string_view text)
     if (m_mode == Mode::Browse) {
         throw std::logic_error("setting " + std::string(column) + " without addNew() or edit()");
     }
-    m_buffer[position] = cellFor(m_table->columns[position], text);
+    setCell(position, text);
 }
 
 void TableCursor::setValue(std::string_view column, long long number)
 {
     setValue(column, std::to_string(number));
+}
+
+void TableCursor::setCell(std::size_t position, std::string_view text)
+{
+    const ColumnDef& column = m_table->columns[position];
+    m_buffer[position] = cellFor(column, text);
+    if (!column.sortKeyColumn.empty()) {
+        m_buffer[columnPosition(column.sortKeyColumn)] = kanaSortKey(m_buffer[position]);
+    }
 }
 
 std::size_t TableCursor::columnPosition(std::string_view column) const

@@ -3,6 +3,7 @@
 #include "store/Schema.h"
 #include "store/Statement.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,8 @@
 struct sqlite3;
 
 namespace zoruka {
+
+class StoreError;
 
 // How seek() compares the key values with the rows of the index.
 enum class Seek {
@@ -33,7 +36,9 @@ enum class Seek {
 // StoreError.
 class TableCursor {
 public:
-    TableCursor(sqlite3* db, const TableDef& table);
+    // With a `writeRefusal`, every update() and deleteRow() throws it and writes nothing.
+    TableCursor(sqlite3* db, const TableDef& table,
+                std::shared_ptr<const StoreError> writeRefusal = nullptr);
 
     // Chooses the index that seek() and moveNext() follow, by its name. There is no current row
     // until the next seek().
@@ -81,6 +86,8 @@ public:
 private:
     enum class Mode { Browse, Adding, Editing };
 
+    // Sets a column of the row being added or edited, and the sort key it keeps.
+    void setCell(std::size_t position, std::string_view text);
     std::size_t columnPosition(std::string_view column) const;
     std::string selectSql(std::string_view condition) const;
     void bindCell(Statement& statement, int parameter, std::size_t column,
@@ -89,8 +96,9 @@ private:
 
     sqlite3* m_db;
     const TableDef* m_table;
+    std::shared_ptr<const StoreError> m_writeRefusal;
     const IndexDef* m_index = nullptr;
-    std::vector<std::size_t> m_keyColumns; // positions of the index columns in the table
+    std::vector<std::size_t> m_keyColumns; // positions of the stored index columns in the table
     std::optional<Statement> m_next;       // prepared once per index, used by every moveNext()
 
     // The current row, or after deleteRow() the row that was deleted, which still marks the

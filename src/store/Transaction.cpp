@@ -10,6 +10,9 @@ namespace zoruka {
 
 Transaction::Transaction(Database& database) : m_database(database)
 {
+    if (database.writeRefusal()) {
+        throw *database.writeRefusal();
+    }
     if (database.readOnly()) {
         throw StoreError::readOnly();
     }

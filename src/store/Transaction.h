@@ -10,7 +10,8 @@ class Database;
 class Transaction {
 public:
     // Takes the write lock up front, so that a file held by another program is reported before
-    // anything is written. Throws StoreError when the file is read-only or stays locked.
+    // anything is written. Throws StoreError when the file is read-only (its writeRefusal()) or
+    // stays locked.
     explicit Transaction(Database& database);
     ~Transaction();
     Transaction(const Transaction&) = delete;

@@ -1,5 +1,5 @@
 // The command line's file outputs: the print layout as JSON lines and the CSV file. The PDF
-// itself is tested with the renderer; here a stand-in writer only counts what it is given.
+// itself is tested with the renderer; here a stand-in renderer only counts what it is given.
 #include "cli/CommandLine.h"
 #include "matchtable/DoublesGenerator.h"
 #include "output/DoublesCsv.h"
@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -27,19 +28,18 @@ protected:
     {
         std::ostringstream out;
         std::ostringstream err;
-        const PdfWriter writer = [this](const std::vector<PrintDocument>&,
-                                        const std::string&) -> std::optional<std::string> {
-            ++m_pdfWrites;
-            return std::nullopt;
+        const PdfRenderer renderer = [this](const std::vector<PrintDocument>&) {
+            ++m_pdfRenders;
+            return std::string("%PDF-");
         };
-        const int exitCode = runCommandLine(args, out, err, writer);
+        const int exitCode = runCommandLine(args, out, err, renderer);
         return {exitCode, out.str(), err.str()};
     }
 
     std::string file(const std::string& name) const { return (m_folder / name).string(); }
 
     TempFolder m_folder;
-    int m_pdfWrites = 0;
+    int m_pdfRenders = 0;
 };
 
 TEST_F(CommandLineOutput, PrintOpsHoldTheDoublesPrintLayout)
@@ -98,7 +98,7 @@ TEST_F(CommandLineOutput, RefusedPrintWritesNothingAtAll)
     EXPECT_EQ(empty.exitCode, 2);
     EXPECT_EQ(empty.err, std::string(doubles_print::kNothingToPrint) + "\n");
 
-    EXPECT_EQ(m_pdfWrites, 0);
+    EXPECT_EQ(m_pdfRenders, 0);
     EXPECT_TRUE(m_folder.entries().empty());
     // Nine courts are refused for printing only; the CSV is how such a table goes out.
     EXPECT_EQ(
@@ -112,9 +112,39 @@ TEST_F(CommandLineOutput, UnwritableFileIsReportedWithExitCodeOne)
     const CliRun r = run(
         {"doubles", "--participants=9", "--courts=2", "--games=1", "--csv", file("missing/t.csv")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "出力ﾌｧｲﾙへの書込みが出来ません、ﾌｧｲﾙを閉じてください\n");
+    EXPECT_EQ(r.err, "出力ﾌｧｲﾙへの書込みが出来ません、フォルダが見つかりません\n");
     EXPECT_EQ(run({"doubles", "--participants=9", "--courts=2", "--games=1", "--csv="}).err,
               "出力ファイルを指定して下さい。\n");
+}
+
+TEST_F(CommandLineOutput, ThreeFilesAreWrittenAllOrNone)
+{
+    writeFile(m_folder / "t.ops", "old ops");
+    writeFile(m_folder / "t.csv", "old csv");
+    const std::vector<std::string> counts = {"doubles",   "--participants=9", "--courts=2",
+                                             "--games=1", "--print-ops",      file("t.ops"),
+                                             "--csv",     file("t.csv"),      "--pdf"};
+    auto args = counts;
+    args.push_back(file("missing/t.pdf"));
+    EXPECT_EQ(run(args).exitCode, 1);
+    EXPECT_EQ(readFile(m_folder / "t.ops"), "old ops");
+    EXPECT_EQ(readFile(m_folder / "t.csv"), "old csv");
+    EXPECT_EQ(m_folder.entries(), (std::vector<std::string>{"t.csv", "t.ops"}));
+
+    args.back() = file("t.pdf");
+    EXPECT_EQ(run(args).exitCode, 0);
+    EXPECT_EQ(readFile(m_folder / "t.pdf"), "%PDF-");
+    EXPECT_NE(readFile(m_folder / "t.csv"), "old csv");
+}
+
+// Standard output that cannot take the table (here /dev/full, a full disk) is an error.
+TEST_F(CommandLineOutput, AFailedStandardOutputExitsOne)
+{
+    std::ofstream full("/dev/full");
+    std::ostringstream err;
+    EXPECT_EQ(runCommandLine({"doubles", "--participants=9", "--courts=2", "--games=5"}, full, err),
+              1);
+    EXPECT_EQ(err.str(), "標準出力に書き込めません。\n");
 }
 
 TEST_F(CommandLineOutput, BadOutputOptionsAreRefused)

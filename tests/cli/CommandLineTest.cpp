@@ -50,15 +50,54 @@ TEST(CommandLine, CountsAreCheckedInScreenOrderWithTheScreensMessages)
 TEST(CommandLine, UsageErrorsAreRefusedAndHelpExplains)
 {
     EXPECT_EQ(run({}).exitCode, 2);
-    EXPECT_EQ(run({"quadruples"}).exitCode, 2);
-    EXPECT_EQ(run({"doubles", "--players", "9"}).exitCode, 2);
-    EXPECT_EQ(run({"doubles", "--participants"}).exitCode, 2);
-    EXPECT_EQ(
-        run({"doubles", "--participants=9", "--courts=2", "--games=1", "--format=xml"}).exitCode,
-        2);
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("--format json"), std::string::npos);
+}
+
+// The command line's own refusals are worded like every other message, name the option and
+// point to the help text; nothing is written.
+TEST(CommandLine, OwnRefusalsNameTheOptionInJapanese)
+{
+    const std::vector<std::string> doubles = {"doubles", "--participants=9", "--courts=2",
+                                              "--games=1"};
+    const std::vector<std::string> team = {"team", "--a-size=4", "--b-size=4", "--courts=1",
+                                           "--games=1"};
+    const auto with = [](std::vector<std::string> args, std::initializer_list<std::string> more) {
+        args.insert(args.end(), more);
+        return args;
+    };
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"quadruples"}, "表の種類「quadruples」はありません（doubles、mixed、team、fixed）。"},
+        {{"doubles", "--players", "9"}, "「--players」というオプションはありません。"},
+        {{"doubles", "--participants"}, "オプション「--participants」の値がありません。"},
+        {with(doubles, {"--format=xml"}), "--format の値「xml」は使えません（text か json）。"},
+        {with(doubles, {"--encoding", "utf8"}), "--encoding は --csv と一緒に指定してください。"},
+        {with(doubles, {"--csv", "t.csv", "--encoding", "latin1"}),
+         "--encoding の値「latin1」は使えません（sjis か utf8）。"},
+        {with(doubles, {"--seed", "3"}), "--seed は --random と一緒に指定してください。"},
+        {with(doubles, {"--random", "--seed", "4294967296"}),
+         "--seed には 0 から 4294967295 までの整数を指定してください（「4294967296」）。"},
+        {with(team, {"--random"}), "team の表には --random がありません。"},
+        {with(team, {"--csv", "t.csv"}), "team の表には --csv がありません。"},
+        {with(doubles, {"--pdf", "t.pdf"}), "ここでは --pdf を使えません。"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CliRun refused = run(args);
+        EXPECT_EQ(refused.exitCode, 2) << message;
+        EXPECT_EQ(refused.err, message + "使い方は「zoruka-cli --help」で表示されます。\n");
+        EXPECT_EQ(refused.out, "");
+    }
+}
+
+// An ideographic space, as a Japanese input method types it, is trimmed as the screens do.
+TEST(CommandLine, CountsMayStandBetweenIdeographicSpaces)
+{
+    const CliRun r =
+        run({"doubles", "--participants", "　９　", "--courts", "２　", "--games", "1"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"kind\":\"doubles\",\"params\":{\"participants\":9,\"courts\":2", 0),
+              0u);
 }
 
 TEST(CommandLine, EqualsFormOfOptionsIsAccepted)
@@ -94,22 +133,6 @@ TEST(CommandLine, RandomTablesAreReproducibleBySeedAndKeepTheRests)
     EXPECT_EQ(mixed.out, "{\"kind\":\"mixed\",\"params\":{\"men\":4,\"women\":4,\"courts\":1,"
                          "\"games\":1},\"games\":[{\"game\":1,\"slots\":[[1,1],[2,2]],"
                          "\"rests_men\":[3,4],\"rests_women\":[3,4]}]}\n");
-}
-
-TEST(CommandLine, RandomIsRefusedWhereItDoesNotApply)
-{
-    EXPECT_EQ(
-        run({"team", "--a-size", "4", "--b-size", "4", "--courts", "1", "--games", "1", "--random"})
-            .exitCode,
-        2);
-    EXPECT_EQ(
-        run({"doubles", "--participants", "4", "--courts", "1", "--games", "1", "--seed", "3"})
-            .exitCode,
-        2);
-    EXPECT_EQ(run({"doubles", "--participants", "4", "--courts", "1", "--games", "1", "--random",
-                   "--seed", "4294967296"})
-                  .exitCode,
-              2);
 }
 
 } // namespace

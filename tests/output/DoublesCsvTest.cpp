@@ -109,10 +109,12 @@ TEST(DoublesCsvFile, UnwritablePathGetsTheMessageAndNothingChanges)
     const TempFolder folder;
     std::filesystem::create_directory(folder / "folder.csv");
     writeFile(folder / "plain", "x");
-    for (const auto& path :
-         {folder / "folder.csv", folder / "missing" / "t.csv", folder / "plain" / "t.csv"}) {
+    for (const auto& [path, reason] :
+         {std::pair{folder / "folder.csv", "同じ名前のフォルダがあります"},
+          std::pair{folder / "missing" / "t.csv", "フォルダが見つかりません"},
+          std::pair{folder / "plain" / "t.csv", "途中にフォルダでないものがあります"}}) {
         EXPECT_EQ(writeDoublesCsv(doubles(9, 2, 3), path.string(), TextEncoding::ShiftJis),
-                  "出力ﾌｧｲﾙへの書込みが出来ません、ﾌｧｲﾙを閉じてください")
+                  std::string("出力ﾌｧｲﾙへの書込みが出来ません、") + reason)
             << path;
     }
     EXPECT_EQ(writeDoublesCsv(doubles(9, 2, 3), "", TextEncoding::ShiftJis),

@@ -94,7 +94,7 @@ TEST(MixedCsvFile, FileHoldsTheEncodedLinesAndAFailureChangesNothing)
 
     std::filesystem::create_directory(folder / "folder.csv");
     EXPECT_EQ(writeMixedCsv(table, (folder / "folder.csv").string(), TextEncoding::Utf8),
-              "出力ﾌｧｲﾙへの書込みが出来ません、ﾌｧｲﾙを閉じてください");
+              "出力ﾌｧｲﾙへの書込みが出来ません、同じ名前のフォルダがあります");
     EXPECT_TRUE(std::filesystem::is_directory(folder / "folder.csv"));
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 using namespace zoruka;
 
-constexpr std::string_view kCannotWrite = "出力ﾌｧｲﾙへの書込みが出来ません、ﾌｧｲﾙを閉じてください";
+const std::string kCannotWrite = "出力ﾌｧｲﾙへの書込みが出来ません、";
 
 std::vector<PrintDocument> doublesSheets(int participants, int courts, int games)
 {
@@ -48,8 +48,10 @@ TEST(PdfFile, UnwritablePathGetsTheMessageAndNothingChanges)
 {
     const TempFolder folder;
     std::filesystem::create_directory(folder / "sheets.pdf");
-    EXPECT_EQ(writePdf(doublesSheets(9, 2, 1), (folder / "sheets.pdf").string()), kCannotWrite);
-    EXPECT_EQ(writePdf(doublesSheets(9, 2, 1), (folder / "none" / "a.pdf").string()), kCannotWrite);
+    EXPECT_EQ(writePdf(doublesSheets(9, 2, 1), (folder / "sheets.pdf").string()),
+              kCannotWrite + "同じ名前のフォルダがあります");
+    EXPECT_EQ(writePdf(doublesSheets(9, 2, 1), (folder / "none" / "a.pdf").string()),
+              kCannotWrite + "フォルダが見つかりません");
     EXPECT_TRUE(std::filesystem::is_directory(folder / "sheets.pdf"));
     EXPECT_THROW(writePdf({}, (folder / "empty.pdf").string()), std::invalid_argument);
 }
@@ -202,7 +204,7 @@ TEST(CommandLinePdf, WritesThePrintLayoutOrNothingWhenRefused)
     std::ostringstream err;
     EXPECT_EQ(runCommandLine({"doubles", "--participants", "32", "--courts", "8", "--games", "6",
                               "--pdf", pdf.string()},
-                             out, err, writePdf),
+                             out, err, pdfBytes),
               0)
         << err.str();
     EXPECT_EQ(pdfPages(readFile(pdf)), 2);
@@ -210,7 +212,7 @@ TEST(CommandLinePdf, WritesThePrintLayoutOrNothingWhenRefused)
     const auto refused = folder / "refused.pdf";
     EXPECT_EQ(runCommandLine({"doubles", "--participants", "36", "--courts", "9", "--games", "1",
                               "--pdf", refused.string()},
-                             out, err, writePdf),
+                             out, err, pdfBytes),
               2);
     EXPECT_FALSE(std::filesystem::exists(refused));
 }

@@ -121,7 +121,10 @@ protected:
 
     std::vector<std::string> memberRows()
     {
-        return test::queryFile(m_folder.databaseFile(), "SELECT * FROM 会員 ORDER BY 会_氏名");
+        return test::queryFile(
+            m_folder.databaseFile(),
+            "SELECT 会_氏名, 会_氏名カナ, 会_年齢, 会_性別, 会_有効F, 会_出力順, 会_郵便1, "
+            "会_郵便2, 会_住所1, 会_住所2, 会_電話, 会_備考 FROM 会員 ORDER BY 会_氏名");
     }
 
     static std::vector<std::string> names(const std::vector<Member>& listed)

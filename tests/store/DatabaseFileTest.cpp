@@ -23,16 +23,6 @@ const std::string kLocked = "データベースファイル「ゾルカv3.mdb」
 const std::string kReadOnly =
     "データベースファイル「ゾルカv3.mdb」は読み取り専用のため書き込めません。";
 
-template <typename Operation> std::string messageOf(Operation operation)
-{
-    try {
-        operation();
-    } catch (const StoreError& error) {
-        return error.what();
-    }
-    return "(no StoreError)";
-}
-
 std::vector<std::string> sorted(std::vector<std::string> rows)
 {
     std::sort(rows.begin(), rows.end());
@@ -56,7 +46,7 @@ TEST(DatabaseFile, FirstStartCreatesTheSixTablesTheirIndexesAndTheCarryForwardIt
               sorted({"Key_マスタ|1|マ_番号,マ_連番", "Idx_マ名称|0|マ_番号,マ_名称",
                       "Idx_マ教科|0|マ_番号,マ_教科", "Key_費目|1|費_収支区分,費_費目番号",
                       "Idx_費目名|0|費_収支区分,費_名称", "Key_会員|1|会_氏名",
-                      "Idx_カナ|0|会_氏名カナ", "Idx_出力順|0|会_出力順,会_氏名",
+                      "Idx_カナ|0|会_氏名カナ順,会_氏名カナ", "Idx_出力順|0|会_出力順,会_氏名",
                       "Key_出納帳|1|出_年,出_月,出_日,出_収支区分,出_費目番号",
                       "Key_明細|1|明_年,明_月,明_日,明_収支区分,明_費目番号,明_氏名",
                       "Key_練習予定|1|練_年,練_月,練_日"}));
@@ -79,16 +69,17 @@ TEST(DatabaseFile, FirstStartCreatesTheSixTablesTheirIndexesAndTheCarryForwardIt
 TEST(DatabaseFile, AnEmptyFileIsSetUpAtStartButAMissingOneIsNotCreatedLater)
 {
     TempFolder folder;
-    EXPECT_EQ(messageOf([&] { Database::open(folder.location()); }),
+    EXPECT_EQ(test::storeErrorOf([&] { Database::open(folder.location()); }),
               "データベースファイル「ゾルカv3.mdb」が見つかりません。");
     EXPECT_FALSE(fs::exists(folder.databaseFile()));
 
     test::writeFile(folder.databaseFile(), "");
-    EXPECT_EQ(messageOf([&] { Database::open(folder.location()); }), kNotOurs);
+    EXPECT_EQ(test::storeErrorOf([&] { Database::open(folder.location()); }), kNotOurs);
     Database::openOrCreate(folder.location());
     Database::open(folder.location());
 
-    EXPECT_EQ(messageOf([&] { Database::openOrCreate(DatabaseLocation(folder.path() / "無い")); }),
+    EXPECT_EQ(test::storeErrorOf(
+                  [&] { Database::openOrCreate(DatabaseLocation(folder.path() / "無い")); }),
               "データベースファイル「ゾルカv3.mdb」を作成できませんでした。");
 }
 
@@ -124,8 +115,8 @@ TEST(DatabaseFile, FilesOfOtherProgramsAreRefusedAndLeftByteForByte)
     }
     for (const std::string& bytes : samples) {
         test::writeFile(file, bytes);
-        EXPECT_EQ(messageOf([&] { Database::open(folder.location()); }), kNotOurs);
-        EXPECT_EQ(messageOf([&] { Database::openOrCreate(folder.location()); }), kNotOurs);
+        EXPECT_EQ(test::storeErrorOf([&] { Database::open(folder.location()); }), kNotOurs);
+        EXPECT_EQ(test::storeErrorOf([&] { Database::openOrCreate(folder.location()); }), kNotOurs);
         EXPECT_EQ(test::fileBytes(file), bytes);
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
@@ -140,7 +131,7 @@ TEST(DatabaseFile, AFileOfANewerVersionIsRefusedUnchanged)
     const std::string bytes = test::fileBytes(folder.databaseFile());
 
     EXPECT_EQ(
-        messageOf([&] { Database::openOrCreate(folder.location()); }),
+        test::storeErrorOf([&] { Database::openOrCreate(folder.location()); }),
         "データベースファイル「ゾルカv3.mdb」は新しい版のプログラムで作られたため開けません。");
     EXPECT_EQ(test::fileBytes(folder.databaseFile()), bytes);
 }
@@ -155,7 +146,7 @@ TEST(DatabaseFile, ALockedFileIsReportedAfterWaitingAndKeepsItsRows)
     test::RawConnection other(folder.databaseFile());
 
     other.execute("BEGIN EXCLUSIVE");
-    EXPECT_EQ(messageOf([&] { Database::open(folder.location(), kShortWait); }), kLocked);
+    EXPECT_EQ(test::storeErrorOf([&] { Database::open(folder.location(), kShortWait); }), kLocked);
     other.execute("ROLLBACK");
 
     // While another program is writing, reading goes on but writing is refused.
@@ -165,8 +156,8 @@ TEST(DatabaseFile, ALockedFileIsReportedAfterWaitingAndKeepsItsRows)
     cash.setIndex("Key_出納帳");
     cash.seek(Seek::Equal, {"26", "04", "01", "1", "10100"});
     EXPECT_EQ(cash.number("出_金額"), 1000);
-    EXPECT_EQ(messageOf([&] { Transaction transaction(database); }), kLocked);
-    EXPECT_EQ(messageOf([&] { test::enterCash(database, "26/04/01", "1", "10100", "5"); }),
+    EXPECT_EQ(test::storeErrorOf([&] { Transaction transaction(database); }), kLocked);
+    EXPECT_EQ(test::storeErrorOf([&] { test::enterCash(database, "26/04/01", "1", "10100", "5"); }),
               kLocked);
     other.execute("ROLLBACK");
 
@@ -190,10 +181,10 @@ TEST(DatabaseFile, AReadOnlyFileCanBeReadButNotWritten)
     cash.setIndex("Key_出納帳");
     cash.seek(Seek::AtLeast, {"26", "04", "", "", ""});
     EXPECT_EQ(cash.value("出_金額"), "1000");
-    EXPECT_EQ(messageOf([&] { Transaction transaction(database); }), kReadOnly);
-    EXPECT_EQ(messageOf([&] { test::enterCash(database, "26/04/02", "1", "10100", "5"); }),
+    EXPECT_EQ(test::storeErrorOf([&] { Transaction transaction(database); }), kReadOnly);
+    EXPECT_EQ(test::storeErrorOf([&] { test::enterCash(database, "26/04/02", "1", "10100", "5"); }),
               kReadOnly);
-    EXPECT_EQ(messageOf([&] { cash.deleteRow(); }), kReadOnly);
+    EXPECT_EQ(test::storeErrorOf([&] { cash.deleteRow(); }), kReadOnly);
     EXPECT_EQ(test::fileBytes(folder.databaseFile()), bytes);
 }
 
@@ -215,7 +206,7 @@ TEST(DatabaseFile, AReadOnlyLocationReadsAFileOfAnyNameAndNeverWritesOrCreatesIt
     cash.setIndex("Key_出納帳");
     cash.seek(Seek::Equal, {"26", "04", "01", "1", "10100"});
     EXPECT_EQ(cash.value("出_金額"), "1000");
-    EXPECT_EQ(messageOf([&] { test::enterCash(database, "26/04/02", "1", "10100", "5"); }),
+    EXPECT_EQ(test::storeErrorOf([&] { test::enterCash(database, "26/04/02", "1", "10100", "5"); }),
               kReadOnly);
     EXPECT_EQ(test::fileBytes(copy), bytes);
 

@@ -1,11 +1,16 @@
 #include "StoreTestSupport.h"
 
+#include "store/StoreError.h"
+
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 
 namespace zoruka::test {
 
@@ -53,6 +58,16 @@ void RawConnection::execute(const std::string& sql)
     }
 }
 
+void RawConnection::addCollation(const std::string& name)
+{
+    const auto compare = [](void*, int lengthA, const void* a, int lengthB, const void* b) {
+        return std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(lengthA))
+            .compare(
+                std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lengthB)));
+    };
+    sqlite3_create_collation(m_db, name.c_str(), SQLITE_UTF8, nullptr, compare);
+}
+
 std::vector<std::string> RawConnection::rows(const std::string& sql)
 {
     sqlite3_stmt* statement = nullptr;
@@ -76,6 +91,39 @@ std::vector<std::string> RawConnection::rows(const std::string& sql)
 std::vector<std::string> queryFile(const std::filesystem::path& file, const std::string& sql)
 {
     return RawConnection(file).rows(sql);
+}
+
+std::chrono::system_clock::time_point morningOf(int year, int month, int day)
+{
+    std::tm local{};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = 9;
+    local.tm_isdst = -1;
+    return std::chrono::system_clock::from_time_t(std::mktime(&local));
+}
+
+std::vector<std::string> fileNames(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        names.push_back(entry->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string storeErrorOf(const std::function<void()>& operation)
+{
+    try {
+        operation();
+    } catch (const StoreError& error) {
+        return error.what();
+    }
+    return "(no StoreError)";
 }
 
 void enterCash(Database& database, const std::string& date, const std::string& kind,

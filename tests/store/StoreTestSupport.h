@@ -3,7 +3,9 @@
 #include "store/Database.h"
 #include "store/DatabaseLocation.h"
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,8 @@ public:
     RawConnection& operator=(const RawConnection&) = delete;
 
     void execute(const std::string& sql);
+    // A collation of that name comparing bytes, as an earlier version of the program had one.
+    void addCollation(const std::string& name);
     // Every result row with its columns joined by '|'.
     std::vector<std::string> rows(const std::string& sql);
 
@@ -48,6 +52,15 @@ private:
 
 // rows() of one query on a connection opened for just that query.
 std::vector<std::string> queryFile(const std::filesystem::path& file, const std::string& sql);
+
+// Nine in the morning, local time, of the given day.
+std::chrono::system_clock::time_point morningOf(int year, int month, int day);
+
+// The names of the files in `folder`, sorted; none when there is no such folder.
+std::vector<std::string> fileNames(const std::filesystem::path& folder);
+
+// The message of the StoreError `operation` throws, or "(no StoreError)".
+std::string storeErrorOf(const std::function<void()>& operation);
 
 // Adds or replaces one cash-book row.
 void enterCash(Database& database, const std::string& date /* "yy/mm/dd" */,

@@ -152,33 +152,6 @@ TEST_F(TableCursorTest, ReadingIndexWalksMembersBySoundWhateverTheKanaForm)
     EXPECT_EQ(member.value("会_氏名"), "加藤");
 }
 
-TEST(DatabaseMigration, AFirstVersionFileGetsTheReadingOrderAndKeepsItsRows)
-{
-    test::TempFolder folder;
-    {
-        Database database = Database::openOrCreate(folder.location());
-        TableCursor member = database.table("会員");
-        member.editOrAddNew({"伊藤"});
-        member.setValue("会_氏名カナ", "いとう");
-        member.update();
-    }
-    {
-        // The first version's reading index compared code points.
-        test::RawConnection file(folder.databaseFile());
-        file.execute("DROP INDEX \"Idx_カナ\"");
-        file.execute("CREATE INDEX \"Idx_カナ\" ON \"会員\" (\"会_氏名カナ\")");
-        file.execute("PRAGMA user_version = 1");
-    }
-    Database database = Database::open(folder.location());
-    EXPECT_EQ(test::queryFile(folder.databaseFile(), "PRAGMA user_version"),
-              std::vector<std::string>{std::to_string(kSchemaVersion)});
-    TableCursor member = database.table("会員");
-    member.setIndex("Idx_カナ");
-    member.seek(Seek::Equal, {"いとう"});
-    ASSERT_FALSE(member.noMatch());
-    EXPECT_EQ(member.value("会_氏名"), "伊藤");
-}
-
 TEST_F(TableCursorTest, ASecondEntryForTheSameKeyReplacesTheFirst)
 {
     enterCash(m_database, "26/04/01", "1", "10200", "1000");

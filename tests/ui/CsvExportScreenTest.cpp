@@ -27,7 +27,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("ゾルカ出力");
 const QString kDone = QStringLiteral("ゾルカ抜出処理は終了しました");
-const QString kCannotWrite = QStringLiteral("出力ﾌｧｲﾙへの書込みが出来ません、ﾌｧｲﾙを閉じてください");
+const QString kCannotWrite = QStringLiteral("出力ﾌｧｲﾙへの書込みが出来ません、");
 
 // N = 9, C = 2, G = 3 as the export writes it.
 const QByteArray kNineOnTwoCourts = "\" 9 名\",\"（  2 面 )\"\r\n"
@@ -309,12 +309,15 @@ private slots:
         QVERIFY(m_screen->openFolder(target.path()));
 
         // A folder of that name, and a name below a file.
-        for (const QString& name :
-             {QStringLiteral("folder.csv"), QStringLiteral("kept.csv/x.csv")}) {
+        for (const auto& [name, reason] :
+             {std::pair{QStringLiteral("folder.csv"),
+                        QStringLiteral("同じ名前のフォルダがあります")},
+              std::pair{QStringLiteral("kept.csv/x.csv"),
+                        QStringLiteral("途中にフォルダでないものがあります")}}) {
             m_boxes->clear();
             type(name);
             pressRun();
-            expectOneBox(MessageBox::Icon::Warning, kCannotWrite);
+            expectOneBox(MessageBox::Icon::Warning, kCannotWrite + reason);
         }
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder.csv"))).isDir());
         QCOMPARE(readAll(dir.filePath(QStringLiteral("kept.csv"))), QByteArray("kept"));
@@ -325,7 +328,8 @@ private slots:
             m_boxes->clear();
             type(QStringLiteral("kept.csv"));
             pressRun();
-            expectOneBox(MessageBox::Icon::Warning, kCannotWrite);
+            expectOneBox(MessageBox::Icon::Warning,
+                         kCannotWrite + QStringLiteral("書き込む権限がありません"));
             QCOMPARE(readAll(dir.filePath(QStringLiteral("kept.csv"))), QByteArray("kept"));
             QFile::setPermissions(target.path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -1,7 +1,11 @@
+#include "../store/OtherCopy.h"
 #include "RegisterScreenSupport.h"
 #include "ScreenTestSupport.h"
 
 #include "app/MainMenu.h"
+#include "registers/ui/MasterSettingsScreen.h"
+#include "store/DatabaseStart.h"
+#include "store/StoreError.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -72,7 +76,7 @@ private slots:
         const std::string bytes = test::fileBytes(file);
         MainMenu again(DatabaseLocation::startFolder());
         QVERIFY(boxes.shown().isEmpty());
-        QCOMPARE(test::fileBytes(file), bytes);
+        QVERIFY(test::fileBytes(file) == bytes);
     }
 
     void theRegisterButtonsOpenTheirScreensOnce()
@@ -128,6 +132,52 @@ private slots:
         QCOMPARE(
             test::shownBoxes(boxes),
             QStringList{warning("データベースファイル「ゾルカv3.mdb」を作成できませんでした。")});
+    }
+
+    // A second copy on the same file shows it but stores nothing, and says why.
+    void aSecondCopyOnlyReads()
+    {
+        test::TempFolder folder;
+        test::OtherCopy first(folder.path());
+        QCOMPARE(first.report(), std::string("writer\n"));
+        const std::string bytes = test::fileBytes(folder.databaseFile());
+
+        MessageBox::Script boxes;
+        MainMenu menu(folder.location());
+        QCOMPARE(test::shownBoxes(boxes), QStringList{warning(database_start::kOtherCopy.data())});
+        boxes.clear();
+        boxes.answer(true);
+        MasterSettingsScreen settings(folder.location());
+        settings.findChild<QLineEdit*>(QStringLiteral("チーム名"))->setText(QStringLiteral("会"));
+        QTest::mouseClick(settings.findChild<QPushButton*>(QStringLiteral("B確定")),
+                          Qt::LeftButton);
+        QCOMPARE(test::shownBoxes(boxes).last(),
+                 QStringLiteral("warning|マスター登録|") +
+                     QString::fromUtf8(StoreError::otherCopyWrites().what()));
+        QVERIFY(test::fileBytes(folder.databaseFile()) == bytes);
+    }
+
+    // A damaged file is named at the start, with the backup to restore, and never written.
+    void aDamagedFileIsNamedAndLeftAlone()
+    {
+        test::TempFolder folder;
+        startDatabase(folder.location(), test::morningOf(2026, 4, 1));
+        test::RawConnection(folder.databaseFile()).execute("DROP TABLE 練習予定");
+        const std::string bytes = test::fileBytes(folder.databaseFile());
+
+        MessageBox::Script boxes;
+        MainMenu menu(folder.location());
+        const QString damaged =
+            warning("データベースファイル「ゾルカv3.mdb」が壊れています。\n・表「練習予定」がありま"
+                    "せん。\nこのファイルには書き込みません。メニューの「バックアップ」で、最新のバ"
+                    "ックアップ「ゾルカv3_20260401_090000_起動時.mdb」（2026/04/01 09:00:00）から"
+                    "復元してください。");
+        QCOMPARE(test::shownBoxes(boxes), QStringList{damaged});
+        boxes.clear();
+        MasterSettingsScreen settings(folder.location());
+        QCOMPARE(test::shownBoxes(boxes),
+                 QStringList{QStringLiteral("warning|マスター登録|") + damaged.section('|', 2)});
+        QVERIFY(test::fileBytes(folder.databaseFile()) == bytes);
     }
 
     // Later operations open the file anew: one that turned foreign is reported by the screen.

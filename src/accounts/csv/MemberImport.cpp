@@ -3,6 +3,7 @@
 #include "common/KanaOrder.h"
 #include "common/TypedNumber.h"
 #include "common/UserError.h"
+#include "common/Utf8.h"
 #include "output/CsvReader.h"
 #include "registers/ListGrid.h"
 #include "registers/MemberRegister.h"
@@ -41,7 +42,9 @@ enum Column {
 // to full-width katakana), the long-vowel mark, the middle dot, iteration marks and blanks.
 bool isKanaReading(std::string_view reading)
 {
-    for (const char32_t c : kanaSortKey(reading)) {
+    const std::string key = kanaSortKey(reading);
+    for (std::size_t at = 0; at < key.size();) {
+        const char32_t c = nextCodePoint(key, at);
         const bool kana = (c >= U'ァ' && c <= U'ヾ') || c == U'ゝ' || c == U'ゞ';
         if (!kana && c != U' ' && c != U'　') {
             return false;

@@ -14,6 +14,7 @@
 #include <QPrinterInfo>
 
 #include <array>
+#include <filesystem>
 #include <stdexcept>
 
 namespace zoruka {
@@ -144,8 +145,7 @@ void paintPage(QPainter& painter, const PrintPage& page)
     }
 }
 
-std::optional<std::string> writePdf(const std::vector<PrintDocument>& documents,
-                                    const std::string& path)
+std::string pdfBytes(const std::vector<PrintDocument>& documents)
 {
     const PrintDocument& first = firstWithPages(documents);
     QByteArray bytes;
@@ -161,8 +161,13 @@ std::optional<std::string> writePdf(const std::vector<PrintDocument>& documents,
             paintPages(painter, writer, document, pageOpen);
         }
     }
-    return writeOutputFile(
-        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+std::optional<std::string> writePdf(const std::vector<PrintDocument>& documents,
+                                    const std::string& path)
+{
+    return writeOutputFile(path, pdfBytes(documents));
 }
 
 PrintOutcome printDocuments(const std::vector<PrintDocument>& documents, const std::string& folder)
@@ -174,8 +179,10 @@ PrintOutcome printDocuments(const std::vector<PrintDocument>& documents, const s
                                  .filePath(QString::fromUtf8(
                                      print_renderer::kPdfFolder.data(),
                                      static_cast<qsizetype>(print_renderer::kPdfFolder.size()))));
-        if (!pdfFolder.mkpath(QStringLiteral("."))) {
-            return {std::string(output_file::kCannotWrite), {}};
+        std::error_code error;
+        std::filesystem::create_directories(pdfFolder.path().toStdString(), error);
+        if (error) {
+            return {output_file::cannotWrite(error.value()), {}};
         }
         const std::string path = freePdfPath(pdfFolder).toStdString();
         if (auto error = writePdf(documents, path)) {

@@ -27,8 +27,11 @@ inline constexpr std::string_view kPrinterFailed = "プリンタに出力でき�
 // writer, an image for a preview); the device's origin is the sheet's top-left corner.
 void paintPage(QPainter& painter, const PrintPage& page);
 
-// Writes `documents` to one PDF file at `path`, every page of every document a PDF page of its
-// own paper and orientation, as writeOutputFile() does (an existing file is replaced only when
+// `documents` as one PDF file, every page of every document a PDF page of its own paper and
+// orientation. Throws std::invalid_argument when there is no page to write.
+std::string pdfBytes(const std::vector<PrintDocument>& documents);
+
+// Writes pdfBytes() to `path` as writeOutputFile() does (an existing file is replaced only when
 // the new one is complete). Returns nothing when done, else the message to show.
 // Throws std::invalid_argument when there is no page to write.
 std::optional<std::string> writePdf(const std::vector<PrintDocument>& documents,
