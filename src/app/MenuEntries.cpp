@@ -4,6 +4,7 @@
 #include "accounts/ui/AnnualReportScreen.h"
 #include "accounts/ui/CashBookScreen.h"
 #include "accounts/ui/FeeCheckListScreen.h"
+#include "accounts/ui/HandOverScreen.h"
 #include "accounts/ui/MemberImportScreen.h"
 #include "accounts/ui/MonthClosingScreen.h"
 #include "accounts/ui/MonthlyReportScreen.h"
@@ -67,6 +68,7 @@ const std::vector<MenuEntry>& menuEntries()
          screen<AccountsCsvScreen>()},
         {QStringLiteral("B会員取込"), QStringLiteral("会員CSV取込"), Accounts,
          screen<MemberImportScreen>()},
+        {QStringLiteral("B引継ぎ"), QStringLiteral("引継ぎ"), Accounts, screen<HandOverScreen>()},
     };
     return entries;
 }

@@ -6,8 +6,8 @@
 #include "accounts/print/AnnualReportPrint.h"
 #include "cli/CommandOptions.h"
 #include "common/UserError.h"
-#include "output/CsvFile.h"
 #include "output/OutputFile.h"
+#include "output/TextFile.h"
 #include "registers/ClubSettings.h"
 #include "store/DatabaseLocation.h"
 
@@ -159,7 +159,7 @@ int runExport(const std::string& kind, const Options& options, std::ostream& err
                           kind == "cashbook" ? AccountsExport::CashBook : AccountsExport::FeeDetail,
                           std::get<MonthRange>(period));
     }
-    if (const auto error = writeCsvFile(path, csv, std::get<TextEncoding>(encoding))) {
+    if (const auto error = writeTextFile(path, csv, std::get<TextEncoding>(encoding))) {
         err << *error << "\n";
         return kWriteFailed;
     }

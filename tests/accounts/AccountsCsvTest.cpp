@@ -1,7 +1,7 @@
 #include "accounts/AccountsTestSupport.h"
 
 #include "accounts/csv/AccountsCsv.h"
-#include "output/CsvFile.h"
+#include "output/TextFile.h"
 #include "registers/MemberRegister.h"
 
 namespace zoruka {
@@ -68,8 +68,8 @@ TEST_F(AccountsCsvTest, FilesAreByteExactInBothEncodings)
     const std::string text = memberCsv(location());
     const std::string sjis = (m_folder.path() / "sjis.csv").string();
     const std::string utf8 = (m_folder.path() / "utf8.csv").string();
-    ASSERT_EQ(writeCsvFile(sjis, text, TextEncoding::ShiftJis), std::nullopt);
-    ASSERT_EQ(writeCsvFile(utf8, text, TextEncoding::Utf8), std::nullopt);
+    ASSERT_EQ(writeTextFile(sjis, text, TextEncoding::ShiftJis), std::nullopt);
+    ASSERT_EQ(writeTextFile(utf8, text, TextEncoding::Utf8), std::nullopt);
     EXPECT_EQ(test::fileBytes(utf8), "\xEF\xBB\xBF" + text);
     const std::string bytes = test::fileBytes(sjis);
     EXPECT_EQ(bytes.substr(0, 24), "\"\x8E\x81\x96\xBC\",\"\x8E\x81\x96\xBC\x83\x4A\x83\x69\","

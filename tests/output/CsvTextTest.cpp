@@ -1,7 +1,7 @@
-#include "output/CsvFile.h"
 #include "output/CsvLine.h"
 #include "output/CsvReader.h"
 #include "output/TempFolder.h"
+#include "output/TextFile.h"
 
 #include <gtest/gtest.h>
 
@@ -46,17 +46,17 @@ TEST(TextEncoding, FilesAreReadInTheEncodingTheyWereWrittenIn)
     EXPECT_FALSE(decodeText("\xEF\xBB\xBF\x82\xA0"));
 }
 
-TEST(CsvFile, ACharacterShiftJisLacksIsNamedAndNothingIsWritten)
+TEST(TextFile, ACharacterShiftJisLacksIsNamedAndNothingIsWritten)
 {
     const TempFolder folder;
     const std::string path = (folder / "members.csv").string();
     EXPECT_EQ(firstNonShiftJis("髙橋𠮷子"), "𠮷");
     EXPECT_EQ(firstNonShiftJis("髙橋〜"), std::nullopt);
     EXPECT_EQ(
-        writeCsvFile(path, "\"髙橋𠮷子\"\r\n", TextEncoding::ShiftJis),
+        writeTextFile(path, "\"髙橋𠮷子\"\r\n", TextEncoding::ShiftJis),
         "「𠮷」はShift_JISで表せない文字のため出力できません。文字コードにUTF-8を選んでください");
     EXPECT_TRUE(folder.entries().empty());
-    EXPECT_EQ(writeCsvFile(path, "\"髙橋𠮷子\"\r\n", TextEncoding::Utf8), std::nullopt);
+    EXPECT_EQ(writeTextFile(path, "\"髙橋𠮷子\"\r\n", TextEncoding::Utf8), std::nullopt);
     EXPECT_EQ(readFile(path), "\xEF\xBB\xBF\"髙橋𠮷子\"\r\n");
 }
 

@@ -68,6 +68,7 @@ private slots:
         row("B年間報告書", "年間収支報告書", 1, true);
         row("BCSV出力", "CSV出力", 1, true);
         row("B会員取込", "会員CSV取込", 1, true);
+        row("B引継ぎ", "引継ぎ", 1, true);
         row("Bバージョン情報", "バージョン情報", -1, true);
         row("Bバックアップ", "バックアップ", 1, true);
         row("終了", "終了", -1, true);

@@ -12,7 +12,7 @@
 #include "common/ui/StoreCall.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
-#include "output/CsvFile.h"
+#include "output/TextFile.h"
 #include "output/ui/CsvExportScreen.h"
 #include "registers/ClubSettings.h"
 
@@ -204,7 +204,7 @@ void AccountsCsvScreen::exportCsv()
         [location = m_location, kind, months](const std::string& path,
                                               TextEncoding encoding) -> std::optional<std::string> {
             try {
-                return writeCsvFile(path, accountsCsv(location, kind, months), encoding);
+                return writeTextFile(path, accountsCsv(location, kind, months), encoding);
             } catch (const UserError& error) {
                 return std::string(error.what());
             }

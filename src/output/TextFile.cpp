@@ -1,11 +1,11 @@
-#include "output/CsvFile.h"
+#include "output/TextFile.h"
 
 #include "output/OutputFile.h"
 
 namespace zoruka {
 
-std::optional<std::string> writeCsvFile(const std::string& path, std::string_view utf8,
-                                        TextEncoding encoding)
+std::optional<std::string> writeTextFile(const std::string& path, std::string_view utf8,
+                                         TextEncoding encoding)
 {
     if (encoding == TextEncoding::ShiftJis) {
         if (const std::optional<std::string> character = firstNonShiftJis(utf8)) {

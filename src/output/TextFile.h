@@ -8,11 +8,12 @@
 
 namespace zoruka {
 
-// Writes CSV text (UTF-8) in `encoding` to `path` as writeOutputFile() does. Returns nothing when
+// Writes text (UTF-8: a CSV file, a note beside it) in `encoding` to `path` as writeOutputFile()
+// does. Returns nothing when
 // done, else the message to show: writeOutputFile()'s, or — with nothing written — that the text
 // holds a character Shift_JIS cannot represent: "「𠮷」はShift_JISで表せない文字のため出力できま
 // せん。文字コードにUTF-8を選んでください".
-std::optional<std::string> writeCsvFile(const std::string& path, std::string_view utf8,
-                                        TextEncoding encoding);
+std::optional<std::string> writeTextFile(const std::string& path, std::string_view utf8,
+                                         TextEncoding encoding);
 
 } // namespace zoruka
