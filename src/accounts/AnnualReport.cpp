@@ -3,6 +3,7 @@
 #include "accounts/ClubName.h"
 #include "registers/ExpenseItem.h"
 #include "store/Database.h"
+#include "store/ReadTransaction.h"
 
 #include <map>
 
@@ -60,6 +61,7 @@ AnnualReport readAnnualReport(const DatabaseLocation& location, const FiscalYear
     report.year = year;
 
     Database database = Database::open(location);
+    const ReadTransaction snapshot(database);
     TableCursor entries = database.table("出納帳");
     entries.setIndex("Key_出納帳");
     const MonthRange range = year.months();
