@@ -1,12 +1,11 @@
 #pragma once
 
+#include "BenchFolder.h"
+
 #include "store/Database.h"
 #include "store/Transaction.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 
 namespace zoruka::bench {
@@ -24,12 +23,6 @@ class TenYearFile {
 public:
     TenYearFile()
     {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zoruka-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        m_folder = pattern;
         Database database = Database::openOrCreate(location());
         Transaction transaction(database);
         TableCursor cash = database.table("出納帳");
@@ -53,16 +46,10 @@ public:
         transaction.commit();
     }
 
-    ~TenYearFile()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
-    }
-
-    DatabaseLocation location() const { return DatabaseLocation(m_folder); }
+    DatabaseLocation location() const { return m_folder.location(); }
 
 private:
-    std::filesystem::path m_folder;
+    BenchFolder m_folder;
 };
 
 inline const TenYearFile& tenYearFile()
