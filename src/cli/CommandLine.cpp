@@ -2,6 +2,7 @@
 
 #include "cli/AccountsCommand.h"
 #include "cli/CommandOptions.h"
+#include "cli/TableBuild.h"
 #include "cli/TableKinds.h"
 #include "output/GridText.h"
 #include "output/OutputFile.h"
@@ -78,7 +79,7 @@ std::string usage()
     for (const TableKind& kind : tableKinds()) {
         text += kind.name + ":\n" + kind.countHelp;
     }
-    return text + kUsageTail + kAccountsUsageLine;
+    return text + kUsageTail + "\n" + kBuildHelp + kAccountsUsageLine;
 }
 
 // What a run is asked to produce besides the table itself.
@@ -150,13 +151,15 @@ std::variant<std::optional<std::uint32_t>, std::string> randomSeed(const TableKi
                                                                    const Options& options)
 {
     const auto seedText = optionalValue(options, "--seed");
-    if (!options.values.count("--random")) {
+    const bool seeded = options.values.count("--balanced") || options.values.count("--from-game");
+    if (!options.values.count("--random") && (!seeded || !seedText)) {
         if (seedText) {
-            return refusal("--seed は --random と一緒に指定してください。");
+            return refusal(
+                "--seed は --random、--balanced か --from-game と一緒に指定してください。");
         }
         return std::nullopt;
     }
-    if (!kind.generateRandom) {
+    if (!seeded && !kind.generateRandom) {
         return refusal(kind.name + " の表には --random がありません。");
     }
     if (!seedText) {
@@ -177,7 +180,11 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
     std::vector<std::string> known = kind.countOptions;
     known.insert(known.end(),
                  {"--format", "--pdf", "--print-ops", "--csv", "--encoding", "--seed"});
-    const Options options = parseOptions(args, 1, known, {"--random"});
+    known.insert(known.end(), kBuildOptions.begin(), kBuildOptions.end());
+    known.insert(known.end(), kind.leavingOptions.begin(), kind.leavingOptions.end());
+    std::vector<std::string> flags = kBuildFlags;
+    flags.push_back("--random");
+    const Options options = parseOptions(args, 1, known, flags);
     if (!options.error.empty()) {
         err << options.error << "\n";
         return kRefused;
@@ -214,10 +221,13 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         err << *message << "\n";
         return kRefused;
     }
-    const auto randomTableSeed = std::get<std::optional<std::uint32_t>>(seed);
-    const MatchTable table =
-        randomTableSeed ? kind.generateRandom(std::get<RunParameters>(params), *randomTableSeed)
-                        : kind.generate(std::get<RunParameters>(params));
+    auto built = buildTable(kind, options.values, std::get<RunParameters>(params),
+                            std::get<std::optional<std::uint32_t>>(seed));
+    if (const auto* message = std::get_if<std::string>(&built)) {
+        err << *message << "\n";
+        return kRefused;
+    }
+    const MatchTable& table = std::get<MatchTable>(built);
     PrintResult print;
     if (outputs.prints()) {
         print = kind.print(table);
@@ -234,6 +244,9 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         out << kind.json(table) << "\n";
     } else if (outputs.format == "text") {
         out << gridText(kind.grid(table));
+    }
+    if (options.values.count("--stats")) {
+        out << statsOutput(kind, table, outputs.format);
     }
     return finish(out, err);
 }

@@ -41,6 +41,8 @@ std::vector<TableKind> makeKinds()
 
     TableKind doubles;
     doubles.name = "doubles";
+    doubles.matchKind = MatchKind::Doubles;
+    doubles.leavingOptions = {"--leaving"};
     doubles.countOptions = {"--participants", "--courts", "--games"};
     doubles.countHelp = "  --participants N   players 1..N\n"
                         "  --courts C         4 x C players are on court each game\n";
@@ -63,6 +65,8 @@ std::vector<TableKind> makeKinds()
 
     TableKind mixed;
     mixed.name = "mixed";
+    mixed.matchKind = MatchKind::Mixed;
+    mixed.leavingOptions = {"--leaving-men", "--leaving-women"};
     mixed.countOptions = {"--men", "--women", "--courts", "--games"};
     mixed.countHelp = "  --men M --women W  men 1..M and women 1..W, each pair a man and a woman\n"
                       "  --courts C         2 x C men and 2 x C women are on court each game\n";
@@ -85,6 +89,8 @@ std::vector<TableKind> makeKinds()
 
     TableKind team;
     team.name = "team";
+    team.matchKind = MatchKind::Team;
+    team.leavingOptions = {"--leaving-a", "--leaving-b"};
     team.countOptions = {"--a-size", "--b-size", "--courts", "--games"};
     team.countHelp = "  --a-size NA --b-size NB   players of the A team and of the B team\n"
                      "  --courts C         an A pair against a B pair on each court\n";
@@ -101,6 +107,8 @@ std::vector<TableKind> makeKinds()
 
     TableKind fixed;
     fixed.name = "fixed";
+    fixed.matchKind = MatchKind::FixedPairs;
+    fixed.leavingOptions = {"--leaving-a", "--leaving-b"};
     fixed.countOptions = {"--a-pairs", "--b-pairs", "--courts", "--games"};
     fixed.countHelp = "  --a-pairs NA --b-pairs NB fixed pairs of the A team and of the B team\n"
                       "  --courts C         an A pair against a B pair on each court\n";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/GridModel.h"
+#include "matchtable/MatchKind.h"
 #include "matchtable/ResultStore.h"
 #include "output/PrintResult.h"
 #include "output/TextEncoding.h"
@@ -15,9 +16,12 @@ namespace zoruka {
 
 // What the command line knows of one kind of match table.
 struct TableKind {
-    std::string name;                      // "doubles", "mixed", "team", "fixed"
+    std::string name; // "doubles", "mixed", "team", "fixed"
+    MatchKind matchKind;
     std::vector<std::string> countOptions; // in the screen's field order
     std::string countHelp;                 // the lines of --help that explain them
+    // With --from-game: who leaves, per rotation group ("--leaving 3,8").
+    std::vector<std::string> leavingOptions;
 
     // The run parameters of the typed counts, or the screen's message refusing them.
     std::function<std::variant<RunParameters, std::string>(const std::vector<std::string>& counts)>

@@ -2,6 +2,7 @@
 
 #include "matchtable/RestRotation.h"
 #include "matchtable/TableGrid.h"
+#include "matchtable/TableRests.h"
 
 #include <algorithm>
 
@@ -23,7 +24,28 @@ void layOutHeader(GridModel& grid, const RunParameters& params)
     grid.mergedColumns = {restColumn};
 }
 
-void fillGame(GridModel& grid, const MatchTable& table, int game, const std::vector<int>& playing)
+// The players of every built game in the order their courts are shown: the rotation's order, or
+// for a table that chose its own rests the order of its slots.
+std::vector<std::vector<int>> courtOrder(const MatchTable& table)
+{
+    const RunParameters& params = table.params;
+    const int built = table.builtGames();
+    if (table.rests.empty()) {
+        return RestRotation::games(params.participants, params.onCourt, built);
+    }
+    std::vector<std::vector<int>> order;
+    for (int game = 1; game <= built; ++game) {
+        std::vector<int>& players = order.emplace_back();
+        for (int slot = 1; slot <= 2 * params.courts; ++slot) {
+            const Pair pair = table.results.pair(game, slot);
+            players.insert(players.end(), {pair.first, pair.second});
+        }
+    }
+    return order;
+}
+
+void fillGame(GridModel& grid, const MatchTable& table, int game, const std::vector<int>& playing,
+              const std::vector<int>& rests)
 {
     const int sides = 2 * table.params.courts;
     const int row = game + 1;
@@ -48,8 +70,7 @@ void fillGame(GridModel& grid, const MatchTable& table, int game, const std::vec
             break;
         }
     }
-    grid.cell(row, sides + 1) = {restListText(restingPlayers(playing, table.params.participants)),
-                                 CellAlignment::LeftBottom, false};
+    grid.cell(row, sides + 1) = {restListText(rests), CellAlignment::LeftBottom, false};
 }
 
 } // namespace
@@ -60,10 +81,10 @@ GridModel doublesGrid(const MatchTable& table)
     GridModel grid = tableGrid(2, params.games, 2 * params.courts + 2, CellAlignment::CentreBottom);
     layOutHeader(grid, params);
 
-    const int built = table.builtGames();
-    const auto playing = RestRotation::games(params.participants, params.onCourt, built);
-    for (int game = 1; game <= built; ++game) {
-        fillGame(grid, table, game, playing[static_cast<std::size_t>(game - 1)]);
+    const auto order = courtOrder(table);
+    const auto rests = tableRests(table, MatchKind::Doubles, 0);
+    for (std::size_t g = 0; g < order.size(); ++g) {
+        fillGame(grid, table, static_cast<int>(g) + 1, order[g], rests[g]);
     }
     return grid;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace zoruka {
 
@@ -50,10 +51,16 @@ private:
     std::array<std::array<std::uint8_t, 2>, kMaxGames * kMaxSlots> m_pairs{};
 };
 
+// The players resting in one game, per rotation group (see MatchKind).
+using GameRests = std::array<std::vector<int>, 2>;
+
 // A built table: the counts it was made from and its pairs.
 struct MatchTable {
     RunParameters params;
     ResultStore results;
+    // Element g - 1: who rests in game g, for tables that choose their own rests (balanced and
+    // rebuilt tables; see TableRests.h). Empty when the rests follow the plain rotation.
+    std::vector<GameRests> rests;
 
     int builtGames() const { return results.builtGames(params.games); }
 };

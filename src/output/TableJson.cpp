@@ -1,10 +1,10 @@
 #include "output/TableJson.h"
 
 #include "matchtable/FixedPairGenerator.h"
-#include "matchtable/RestRotation.h"
+#include "matchtable/KindCounts.h"
+#include "matchtable/SeatLayout.h"
+#include "matchtable/TableRests.h"
 
-#include <array>
-#include <functional>
 #include <utility>
 
 namespace zoruka {
@@ -39,12 +39,36 @@ std::string object(const Fields& fields)
 
 std::string count(int value) { return std::to_string(value); }
 
-// The built games, each with its slots followed by the fields `restsOf` gives for it. Fixed-pair
-// tables hold one slot per court, and list the courts a game filled.
-std::string tableJson(const std::string& kind, const Fields& params, const MatchTable& table,
-                      const std::function<Fields(int game)>& restsOf)
+} // namespace
+
+const TableJsonNames& tableJsonNames(MatchKind kind)
 {
-    const bool fixedPairs = kind == "fixed";
+    static const std::array<TableJsonNames, 4> names{{
+        {"doubles", {"participants", ""}, "slots", {"rests", ""}},
+        {"mixed", {"men", "women"}, "slots", {"rests_men", "rests_women"}},
+        {"team", {"a_size", "b_size"}, "slots", {"rests_a", "rests_b"}},
+        {"fixed", {"a_pairs", "b_pairs"}, "courts", {"rests_a", "rests_b"}},
+    }};
+    return names[static_cast<std::size_t>(kind)];
+}
+
+// The built games, each with its slots and then the resting players of each group. Fixed-pair
+// tables hold one slot per court, and list the courts a game filled.
+std::string tableJson(MatchKind kind, const MatchTable& table)
+{
+    const TableJsonNames& names = tableJsonNames(kind);
+    const int groups = groupCount(kind);
+    const std::array<int, 2> sizes = groupSizes(kind, table.params);
+    std::array<std::vector<std::vector<int>>, 2> rests;
+    Fields params;
+    for (int group = 0; group < groups; ++group) {
+        rests[group] = tableRests(table, kind, group);
+        params.emplace_back(names.sizes[group], count(sizes[group]));
+    }
+    params.insert(params.end(),
+                  {{"courts", count(table.params.courts)}, {"games", count(table.params.games)}});
+
+    const bool fixedPairs = kind == MatchKind::FixedPairs;
     std::string games = "[";
     for (int game = 1; game <= table.builtGames(); ++game) {
         const int slotCount = fixedPairs ? storedCourts(table, game) : 2 * table.params.courts;
@@ -56,9 +80,10 @@ std::string tableJson(const std::string& kind, const Fields& params, const Match
             }
             slots += numberList({pair.first, pair.second});
         }
-        Fields fields{{"game", count(game)}, {fixedPairs ? "courts" : "slots", slots + "]"}};
-        for (auto& rests : restsOf(game)) {
-            fields.push_back(std::move(rests));
+        Fields fields{{"game", count(game)}, {names.slots, slots + "]"}};
+        for (int group = 0; group < groups; ++group) {
+            fields.emplace_back(names.rests[group],
+                                numberList(rests[group][static_cast<std::size_t>(game - 1)]));
         }
         if (game > 1) {
             games += ',';
@@ -66,82 +91,21 @@ std::string tableJson(const std::string& kind, const Fields& params, const Match
         games += object(fields);
     }
     return object(
-        {{"kind", "\"" + kind + "\""}, {"params", object(params)}, {"games", games + "]"}});
+        {{"kind", "\"" + names.kind + "\""}, {"params", object(params)}, {"games", games + "]"}});
 }
-
-// Tables of two groups that rotate separately (men and women, team A and team B, A pairs and B
-// pairs), each putting `perGame` of its members on court per game.
-struct Group {
-    std::string sizeName;
-    int size;
-    std::string restsName;
-};
-
-std::string twoGroupTableJson(const std::string& kind, const MatchTable& table,
-                              const std::array<Group, 2>& groups, int perGame)
-{
-    const RunParameters& params = table.params;
-    const int built = table.builtGames();
-    std::array<std::vector<std::vector<int>>, 2> playing;
-    for (std::size_t i = 0; i < 2; ++i) {
-        playing[i] = RestRotation::games(groups[i].size, perGame, built);
-    }
-    return tableJson(kind,
-                     {{groups[0].sizeName, count(groups[0].size)},
-                      {groups[1].sizeName, count(groups[1].size)},
-                      {"courts", count(params.courts)},
-                      {"games", count(params.games)}},
-                     table, [&](int game) {
-                         Fields rests;
-                         for (std::size_t i = 0; i < 2; ++i) {
-                             const auto& players = playing[i][static_cast<std::size_t>(game - 1)];
-                             rests.emplace_back(groups[i].restsName, numberList(restingPlayers(
-                                                                         players, groups[i].size)));
-                         }
-                         return rests;
-                     });
-}
-
-} // namespace
 
 std::string doublesTableJson(const MatchTable& table)
 {
-    const RunParameters& params = table.params;
-    const auto playing =
-        RestRotation::games(params.participants, params.onCourt, table.builtGames());
-    return tableJson(
-        "doubles",
-        {{"participants", count(params.participants)},
-         {"courts", count(params.courts)},
-         {"games", count(params.games)}},
-        table, [&](int game) {
-            const auto& players = playing[static_cast<std::size_t>(game - 1)];
-            return Fields{{"rests", numberList(restingPlayers(players, params.participants))}};
-        });
+    return tableJson(MatchKind::Doubles, table);
 }
 
-std::string mixedTableJson(const MatchTable& table)
-{
-    return twoGroupTableJson("mixed", table,
-                             {Group{"men", table.params.men, "rests_men"},
-                              Group{"women", table.params.women, "rests_women"}},
-                             2 * table.params.courts);
-}
+std::string mixedTableJson(const MatchTable& table) { return tableJson(MatchKind::Mixed, table); }
 
-std::string teamTableJson(const MatchTable& table)
-{
-    return twoGroupTableJson("team", table,
-                             {Group{"a_size", table.params.teamA, "rests_a"},
-                              Group{"b_size", table.params.teamB, "rests_b"}},
-                             2 * table.params.courts);
-}
+std::string teamTableJson(const MatchTable& table) { return tableJson(MatchKind::Team, table); }
 
 std::string fixedPairTableJson(const MatchTable& table)
 {
-    return twoGroupTableJson("fixed", table,
-                             {Group{"a_pairs", table.params.teamA, "rests_a"},
-                              Group{"b_pairs", table.params.teamB, "rests_b"}},
-                             table.params.courts);
+    return tableJson(MatchKind::FixedPairs, table);
 }
 
 } // namespace zoruka

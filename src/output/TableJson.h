@@ -1,10 +1,27 @@
 #pragma once
 
+#include "matchtable/MatchKind.h"
 #include "matchtable/ResultStore.h"
 
+#include <array>
 #include <string>
 
 namespace zoruka {
+
+// The names a kind's table uses in its JSON: "kind", the counts of its rotation groups in
+// "params" (doubles' second is empty), the slots ("slots", fixed pairs "courts") and the rests of
+// each group.
+struct TableJsonNames {
+    std::string kind;
+    std::array<std::string, 2> sizes;
+    std::string slots;
+    std::array<std::string, 2> rests;
+};
+
+const TableJsonNames& tableJsonNames(MatchKind kind);
+
+// The table of `kind` as one line of JSON, as below.
+std::string tableJson(MatchKind kind, const MatchTable& table);
 
 // A table as one line of JSON (no trailing newline). Slots stand in result-store order (2c-1 =
 // court c side A), rests ascending; the games are those before the first empty one.

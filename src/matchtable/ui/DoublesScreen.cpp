@@ -4,6 +4,7 @@
 #include "matchtable/DoublesGenerator.h"
 #include "matchtable/DoublesGrid.h"
 #include "matchtable/DoublesSetup.h"
+#include "matchtable/MatchKind.h"
 #include "matchtable/RandomTables.h"
 #include "output/DoublesCsv.h"
 #include "output/DoublesPrint.h"
@@ -36,6 +37,7 @@ CsvExportSpec csvExport(const MatchTable& table)
 DoublesScreen::DoublesScreen(PairingMode mode, QWidget* parent)
     : MatchTableScreen(
           {
+              .matchKind = MatchKind::Doubles,
               .name = mode == PairingMode::Random ? QStringLiteral("SBゾルカv4")
                                                   : QStringLiteral("SBゾルカv3"),
               .caption = mode == PairingMode::Random ? QStringLiteral("ダブルス・ゾルカ作成Random")
@@ -56,6 +58,9 @@ DoublesScreen::DoublesScreen(PairingMode mode, QWidget* parent)
               .grid = doublesGrid,
               .print = printDoubles,
               .csv = CsvExport{ui::toQString(doubles_csv::kTitle), csvExport},
+              .ownWay =
+                  mode == PairingMode::Random ? QStringLiteral("ランダム") : QStringLiteral("標準"),
+              .leavingLabels = {QStringLiteral("抜ける人の番号")},
           },
           parent)
 {

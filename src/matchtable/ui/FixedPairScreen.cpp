@@ -3,6 +3,7 @@
 #include "common/ui/QtText.h"
 #include "matchtable/FixedPairGenerator.h"
 #include "matchtable/FixedPairSetup.h"
+#include "matchtable/MatchKind.h"
 #include "matchtable/TeamGrid.h"
 #include "output/FixedPairPrint.h"
 
@@ -11,6 +12,7 @@ namespace zoruka {
 FixedPairScreen::FixedPairScreen(QWidget* parent)
     : MatchTableScreen(
           {
+              .matchKind = MatchKind::FixedPairs,
               .name = QStringLiteral("SK対抗ゾルカv3"),
               .caption = QStringLiteral("ペア固定対抗戦・ゾルカ作成"),
               .messageTitle = ui::toQString(fixed_pair_setup::kTitle),
@@ -36,6 +38,9 @@ FixedPairScreen::FixedPairScreen(QWidget* parent)
               .grid = fixedPairGrid,
               .print = printFixedPairs,
               .csv = std::nullopt,
+              .ownWay = QStringLiteral("標準"),
+              .leavingLabels = {QStringLiteral("Aチームの抜けるペアの番号"),
+                                QStringLiteral("Bチームの抜けるペアの番号")},
           },
           parent)
 {

@@ -1,20 +1,31 @@
 #include "matchtable/ui/MatchTableScreen.h"
 
+#include "common/ui/BuildProgress.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/FieldCheck.h"
+#include "common/ui/FormWidgets.h"
 #include "common/ui/GridModelView.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
+#include "matchtable/BalancedTables.h"
+#include "matchtable/KindCounts.h"
+#include "matchtable/LineupSetup.h"
+#include "matchtable/SeatLayout.h"
+#include "matchtable/TableFairness.h"
+#include "matchtable/ui/LineupChangeDialog.h"
 #include "output/TableCsv.h"
 #include "output/ui/PrintFlow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +34,8 @@ namespace zoruka {
 namespace {
 
 constexpr int kFontSize = 10;
+
+const QString kBuilding = QStringLiteral("ゾルカを作成しています");
 
 } // namespace
 
@@ -52,11 +65,14 @@ MatchTableScreen::MatchTableScreen(Kind kind, QWidget* parent)
     if (m_kind.csv) {
         csv = ui::makeButton(this, QStringLiteral("Ccsv出力"), QStringLiteral("CSV出力"));
     }
+    auto* lineup = ui::makeButton(this, QStringLiteral("B途中変更"), QStringLiteral("途中変更"));
     auto* quit = ui::makeButton(this, QStringLiteral("終了"), QStringLiteral("終了"));
     for (QPushButton* button : {set, quit}) {
         button->setFont(ui::fonts::font(ui::fonts::kGothic, kFontSize));
     }
     m_grid = ui::makeGrid(this, QStringLiteral("Gゾルカ"));
+    m_fairness = ui::makeLabel(this, {}, QStringLiteral("公平性"));
+    m_fairness->setWordWrap(true);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(14);
@@ -80,8 +96,9 @@ MatchTableScreen::MatchTableScreen(Kind kind, QWidget* parent)
     }
     auto* top = new QHBoxLayout;
     top->addLayout(fields);
+    top->addWidget(makeWayFrame());
     top->addStretch();
-    for (QPushButton* button : {set, print, csv, quit}) {
+    for (QPushButton* button : {set, print, csv, lineup, quit}) {
         if (button) {
             button->setMinimumSize(88, 32);
             top->addWidget(button, 0, Qt::AlignBottom);
@@ -90,14 +107,34 @@ MatchTableScreen::MatchTableScreen(Kind kind, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_grid, 1);
-    resize(900, 560);
+    layout->addWidget(m_fairness);
+    resize(1000, 580);
 
     connect(set, &QPushButton::clicked, this, &MatchTableScreen::build);
     connect(print, &QPushButton::clicked, this, &MatchTableScreen::print);
     if (csv) {
         connect(csv, &QPushButton::clicked, this, &MatchTableScreen::exportCsv);
     }
+    connect(lineup, &QPushButton::clicked, this, &MatchTableScreen::changeLineup);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QWidget* MatchTableScreen::makeWayFrame()
+{
+    QGroupBox* frame =
+        ui::makeFrame(this, QStringLiteral("Frame作成方法"), QStringLiteral("作成方法"));
+    QRadioButton* own = ui::makeOption(frame, QStringLiteral("R") + m_kind.ownWay, m_kind.ownWay);
+    own->setChecked(true);
+    m_balanced = ui::makeOption(frame, QStringLiteral("Rバランス"), QStringLiteral("バランス"));
+    m_mixHalves = new QCheckBox(QStringLiteral("前後半を混ぜる"), frame);
+    m_mixHalves->setObjectName(QStringLiteral("Chk前後半を混ぜる"));
+    m_mixHalves->setEnabled(false);
+    connect(m_balanced, &QRadioButton::toggled, m_mixHalves, &QWidget::setEnabled);
+    auto* layout = new QGridLayout(frame);
+    layout->addWidget(own, 0, 0);
+    layout->addWidget(m_balanced, 0, 1);
+    layout->addWidget(m_mixHalves, 1, 0, 1, 2);
+    return frame;
 }
 
 MatchTableScreen::Verdict MatchTableScreen::check() const
@@ -120,9 +157,87 @@ void MatchTableScreen::build()
     }
     {
         ui::BusyCursor busy;
-        m_table = m_kind.generate(*verdict.params);
+        if (m_balanced->isChecked()) {
+            ui::BuildProgress progress(this, kBuilding);
+            m_table = balancedTable(m_kind.matchKind, *verdict.params,
+                                    {0, m_mixHalves->isChecked(), progress.callback()});
+        } else {
+            m_table = m_kind.generate(*verdict.params);
+        }
     }
+    showTable();
+}
+
+void MatchTableScreen::showTable()
+{
     ui::showGrid(m_grid, m_kind.grid(*m_table));
+    m_fairness->setText(
+        ui::toQString(fairnessLine(m_kind.matchKind, tableFairness(m_kind.matchKind, *m_table))));
+}
+
+// The lineup changes from a game on: the dialog takes the change, checked like "設定" checks its
+// counts (the courts stay) and then as a lineup change; the table is rebuilt balanced.
+void MatchTableScreen::changeLineup()
+{
+    if (!m_table || m_table->builtGames() == 0) {
+        ui::MessageBox::warning(this, m_kind.messageTitle,
+                                ui::toQString(lineup_setup::kNothingBuilt));
+        return;
+    }
+    const MatchKind kind = m_kind.matchKind;
+    const int groups = groupCount(kind);
+    const std::array<int, 2> sizes = groupSizes(kind, m_table->params);
+    // The count fields are the groups' sizes, the courts, then the games.
+    std::vector<LineupChangeDialog::CountField> fields;
+    for (std::size_t field = 0; field < m_kind.counts.size(); ++field) {
+        const auto f = static_cast<int>(field);
+        if (f != groups) {
+            const int value = f < groups ? sizes[field] : m_table->params.games;
+            fields.push_back(
+                {m_kind.counts[field].combo, m_kind.counts[field].label, QString::number(value)});
+        }
+    }
+    std::optional<LineupChange> change;
+    const auto validate = [&](const LineupChangeDialog::Entry& entry) -> std::optional<QString> {
+        Counts counts;
+        for (const QString& text : entry.counts) {
+            counts.push_back(ui::toUtf8(text));
+        }
+        counts.insert(counts.begin() + groups, std::to_string(m_table->params.courts));
+        const Verdict verdict = m_kind.check(counts);
+        if (!verdict.params) {
+            return ui::toQString(verdict.message);
+        }
+        std::array<std::string, 2> leaving;
+        for (std::size_t group = 0; group < entry.leaving.size(); ++group) {
+            leaving[group] = ui::toUtf8(entry.leaving[group]);
+        }
+        const auto checked = lineup_setup::check(kind, *m_table, ui::toUtf8(entry.fromGame),
+                                                 *verdict.params, {leaving[0], leaving[1]});
+        if (const auto* message = std::get_if<std::string>(&checked)) {
+            return ui::toQString(*message);
+        }
+        change = std::get<LineupChange>(checked);
+        return std::nullopt;
+    };
+    LineupChangeDialog dialog(this, m_kind.messageTitle, m_table->builtGames(), fields,
+                              m_kind.leavingLabels, validate);
+    if (dialog.exec() != QDialog::Accepted || !change) {
+        return;
+    }
+    {
+        ui::BusyCursor busy;
+        ui::BuildProgress progress(this, kBuilding);
+        m_table = rebuiltTable(kind, *m_table, *change,
+                               {0, m_mixHalves->isChecked(), progress.callback()});
+    }
+    // The combos show the counts the table now runs with.
+    const std::array<int, 2> newSizes = groupSizes(kind, m_table->params);
+    for (int field = 0; field < groups; ++field) {
+        m_counts[static_cast<std::size_t>(field)]->setEditText(QString::number(newSizes[field]));
+    }
+    m_counts.back()->setEditText(QString::number(m_table->params.games));
+    showTable();
 }
 
 void MatchTableScreen::print()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/GridModel.h"
+#include "matchtable/MatchKind.h"
 #include "matchtable/ResultStore.h"
 #include "output/PrintResult.h"
 #include "output/ui/CsvExportScreen.h"
@@ -12,7 +13,10 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
+class QLabel;
+class QRadioButton;
 class QTableWidget;
 
 namespace zoruka {
@@ -28,6 +32,15 @@ namespace zoruka {
 //   refuses with its own message.
 // - "CSV出力" opens the kind's CSV export screen on the last table; while no game has been built
 //   it says so instead of writing an empty file.
+// - The frame `Frame作成方法` chooses how "設定" builds: the screen's own way (`R標準` "標準", on
+//   the random screens `Rランダム` "ランダム"; selected when the screen opens) or balanced
+//   (`Rバランス` "バランス", balancedTable), where `Chk前後半を混ぜる` "前後半を混ぜる" lets halves
+//   of exactly twice as many players as places mix. A balanced build that takes longer than half a
+//   second shows its progress (BuildProgress).
+// - "途中変更" (`B途中変更`) opens LineupChangeDialog on the last table and rebuilds it balanced
+//   from the chosen game on (rebuiltTable); the games before it stay as they were.
+// - `公平性` under the grid shows the fairness line of the last table (fairnessLine), in every
+//   mode.
 class MatchTableScreen : public QWidget {
     Q_OBJECT
 
@@ -65,6 +78,7 @@ protected:
     };
 
     struct Kind {
+        MatchKind matchKind = MatchKind::Doubles;
         QString name;         // objectName
         QString caption;      // window title
         QString messageTitle; // title of the screen's message boxes
@@ -83,6 +97,10 @@ protected:
         std::function<GridModel(const MatchTable&)> grid;
         std::function<PrintResult(const MatchTable&)> print;
         std::optional<CsvExport> csv; // nothing: the kind has no CSV export
+        // The screen's own way of building: "標準" (objectName R標準) or "ランダム" (Rランダム).
+        QString ownWay = QStringLiteral("標準");
+        // "途中変更": the labels of who leaves, per rotation group.
+        std::vector<QString> leavingLabels;
     };
 
     MatchTableScreen(Kind kind, QWidget* parent);
@@ -92,10 +110,16 @@ private:
     void build();
     void print();
     void exportCsv();
+    void changeLineup();
+    void showTable();
+    QWidget* makeWayFrame();
 
     Kind m_kind;
     std::vector<QComboBox*> m_counts;
     QTableWidget* m_grid = nullptr;
+    QRadioButton* m_balanced = nullptr;
+    QCheckBox* m_mixHalves = nullptr;
+    QLabel* m_fairness = nullptr;
     std::optional<MatchTable> m_table;
 };
 

@@ -1,6 +1,7 @@
 #include "matchtable/ui/MixedScreen.h"
 
 #include "common/ui/QtText.h"
+#include "matchtable/MatchKind.h"
 #include "matchtable/MixedGenerator.h"
 #include "matchtable/MixedGrid.h"
 #include "matchtable/MixedSetup.h"
@@ -36,6 +37,7 @@ CsvExportSpec csvExport(const MatchTable& table)
 MixedScreen::MixedScreen(PairingMode mode, QWidget* parent)
     : MatchTableScreen(
           {
+              .matchKind = MatchKind::Mixed,
               .name = mode == PairingMode::Random ? QStringLiteral("SBMixゾルカv4")
                                                   : QStringLiteral("SBMixゾルカv3"),
               .caption = mode == PairingMode::Random
@@ -60,6 +62,10 @@ MixedScreen::MixedScreen(PairingMode mode, QWidget* parent)
               .grid = mixedGrid,
               .print = printMixed,
               .csv = CsvExport{ui::toQString(mixed_setup::kTitle), csvExport},
+              .ownWay =
+                  mode == PairingMode::Random ? QStringLiteral("ランダム") : QStringLiteral("標準"),
+              .leavingLabels = {QStringLiteral("抜ける男性の番号"),
+                                QStringLiteral("抜ける女性の番号")},
           },
           parent)
 {

@@ -1,6 +1,7 @@
 #include "matchtable/ui/TeamScreen.h"
 
 #include "common/ui/QtText.h"
+#include "matchtable/MatchKind.h"
 #include "matchtable/TeamGenerator.h"
 #include "matchtable/TeamGrid.h"
 #include "matchtable/TeamSetup.h"
@@ -10,6 +11,7 @@ namespace zoruka {
 
 TeamScreen::TeamScreen(QWidget* parent)
     : MatchTableScreen({
+                           .matchKind = MatchKind::Team,
                            .name = QStringLiteral("SB団体ゾルカv3"),
                            .caption = QStringLiteral("団体戦・ゾルカ作成"),
                            .messageTitle = ui::toQString(team_setup::kTitle),
@@ -39,6 +41,9 @@ TeamScreen::TeamScreen(QWidget* parent)
                            .grid = teamGrid,
                            .print = printTeam,
                            .csv = std::nullopt,
+                           .ownWay = QStringLiteral("標準"),
+                           .leavingLabels = {QStringLiteral("Aチームの抜ける人の番号"),
+                                             QStringLiteral("Bチームの抜ける人の番号")},
                        },
                        parent)
 {

@@ -1,0 +1,231 @@
+#include "matchtable/BalancedTables.h"
+
+#include "matchtable/BalancedSearch.h"
+#include "matchtable/KindCounts.h"
+#include "matchtable/SeatLayout.h"
+#include "matchtable/TableRests.h"
+#include "matchtable/TableSeats.h"
+#include "matchtable/WhistTournaments.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace zoruka {
+
+namespace {
+
+// Rounds of search a table may take when its first falls short of a promise.
+constexpr int kSearchRounds = 3;
+
+// Search steps of a round: a fixed number (not a time) so that every machine builds the same
+// table, sized so that typical club tables take a fifth of a second and the largest under two.
+// A full whist-tournament length for 4C or 4C + 1 players, where no tournament is stored, asks
+// for every partnership exactly once and gets a longer round.
+long searchSteps(const SearchTask& task)
+{
+    const long newGames = task.games - static_cast<long>(task.keptGames.size());
+    const long seats = static_cast<long>(task.courts) * seatLayout(task.kind).seatsPerCourt;
+    const int players = task.groupSize[0];
+    const bool wholeWhist = task.kind == MatchKind::Doubles && task.keptGames.empty() &&
+                            task.courts > 0 && players / 4 == task.courts &&
+                            task.games >= gamesBound(task.kind, task.groupSize, task.courts);
+    return std::clamp(newGames * seats * (wholeWhist ? 4500L : 1500L), 200'000L, 5'000'000L);
+}
+
+// Every group's present players who are not on a seat rest.
+GameRests restsOf(const std::vector<int>& seats, const std::vector<bool>& present,
+                  const PlayerIds& ids)
+{
+    GameRests rests;
+    for (int id = 0; id < ids.count(); ++id) {
+        if (present[static_cast<std::size_t>(id)] &&
+            std::find(seats.begin(), seats.end(), id) == seats.end()) {
+            rests[ids.group(id)].push_back(ids.number(id));
+        }
+    }
+    return rests;
+}
+
+// Doubles of 4C or 4C + 1 players for at least as many games as a whist tournament has: the
+// tournament's games over and over, so that every partnership comes up once in each round of
+// them; nothing for other tables.
+std::optional<MatchTable> whistTable(MatchKind kind, const RunParameters& params)
+{
+    const int players = params.participants;
+    if (kind != MatchKind::Doubles || params.courts == 0 || players / 4 != params.courts) {
+        return std::nullopt;
+    }
+    const auto games = whistTournament(players);
+    if (!games || static_cast<int>(games->size()) > params.games) {
+        return std::nullopt;
+    }
+    MatchTable table;
+    table.params = params;
+    const PlayerIds ids{{players, 0}};
+    const std::vector<bool> everybody(static_cast<std::size_t>(players), true);
+    for (int game = 1; game <= params.games; ++game) {
+        const auto& seats = (*games)[static_cast<std::size_t>(game - 1) % games->size()];
+        writeGameSeats(kind, table, game, seats, ids);
+        table.rests.push_back(restsOf(seats, everybody, ids));
+    }
+    return table;
+}
+
+// The table of `params` whose first `keptGames` games are those of `kept`, the others searched
+// for the lineup of `params` without the `leaving` players.
+MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
+                       const RunParameters& params, const std::array<std::vector<int>, 2>& leaving,
+                       const BalancedOptions& options)
+{
+    const std::array<int, 2> newSizes = groupSizes(kind, params);
+    const std::array<int, 2> oldSizes = groupSizes(kind, kept.params);
+    PlayerIds ids{{std::max(newSizes[0], keptGames > 0 ? oldSizes[0] : 0),
+                   std::max(newSizes[1], keptGames > 0 ? oldSizes[1] : 0)}};
+    const auto count = static_cast<std::size_t>(ids.count());
+
+    SearchTask task;
+    task.kind = kind;
+    task.courts = params.courts;
+    task.games = params.games;
+    task.groupSize = ids.sizes;
+    task.mixHalves = options.mixHalves;
+    task.seed = options.seed;
+    task.present.assign(count, false);
+    task.restsSoFar.assign(count, 0);
+    task.restedLast.assign(count, false);
+    for (int group = 0; group < 2; ++group) {
+        for (int number = 1; number <= newSizes[group]; ++number) {
+            const auto& gone = leaving[group];
+            if (std::find(gone.begin(), gone.end(), number) == gone.end()) {
+                task.present[static_cast<std::size_t>(ids.id(group, number))] = true;
+            }
+        }
+    }
+
+    std::vector<GameRests> rests;
+    std::vector<bool> inLastKept(count, false);
+    std::array<std::vector<std::vector<int>>, 2> keptRests;
+    for (int group = 0; group < 2; ++group) {
+        keptRests[group] = tableRests(kept, kind, group);
+    }
+    for (int game = 1; game <= keptGames; ++game) {
+        task.keptGames.push_back(gameSeats(kind, kept, game, ids));
+        GameRests gameRests;
+        for (int group = 0; group < 2; ++group) {
+            gameRests[group] = keptRests[group][static_cast<std::size_t>(game - 1)];
+            for (int number : gameRests[group]) {
+                const auto id = static_cast<std::size_t>(ids.id(group, number));
+                ++task.restsSoFar[id];
+                if (game == keptGames) {
+                    task.restedLast[id] = true;
+                    inLastKept[id] = true;
+                }
+            }
+        }
+        if (game == keptGames) {
+            for (int id : task.keptGames.back()) {
+                if (id >= 0) {
+                    inLastKept[static_cast<std::size_t>(id)] = true;
+                }
+            }
+        }
+        rests.push_back(gameRests);
+    }
+    // Newcomers rest as often as those who have rested least so far.
+    for (int group = 0; group < 2; ++group) {
+        int fewest = -1;
+        for (std::size_t id = 0; id < count; ++id) {
+            if (ids.group(static_cast<int>(id)) == group && task.present[id] && inLastKept[id]) {
+                fewest = fewest < 0 ? task.restsSoFar[id] : std::min(fewest, task.restsSoFar[id]);
+            }
+        }
+        for (std::size_t id = 0; id < count; ++id) {
+            if (ids.group(static_cast<int>(id)) == group && !inLastKept[id]) {
+                task.restsSoFar[id] = std::max(fewest, 0);
+            }
+        }
+    }
+
+    SearchLimits limits;
+    limits.steps = searchSteps(task);
+    // Fixed pairs price their moves by whole rounds of meetings, which costs more per step.
+    limits.rounds = kind == MatchKind::FixedPairs ? 1 : kSearchRounds;
+    limits.progress = options.progress;
+    const std::vector<std::vector<int>> newGames = runBalancedSearch(task, limits);
+
+    MatchTable table;
+    table.params = kindParameters(kind, newSizes, params.courts, params.games);
+    for (int game = 1; game <= static_cast<int>(task.keptGames.size()); ++game) {
+        writeGameSeats(kind, table, game, task.keptGames[static_cast<std::size_t>(game - 1)], ids);
+    }
+    for (std::size_t k = 0; k < newGames.size(); ++k) {
+        writeGameSeats(kind, table, static_cast<int>(task.keptGames.size() + k) + 1, newGames[k],
+                       ids);
+        rests.push_back(restsOf(newGames[k], task.present, ids));
+    }
+    table.rests = std::move(rests);
+    // A print block has room for the most players any game rests.
+    for (const GameRests& game : table.rests) {
+        table.params.resting =
+            std::max(table.params.resting, static_cast<int>(game[0].size() + game[1].size()));
+    }
+    return table;
+}
+
+void requireCounts(MatchKind kind, const RunParameters& params)
+{
+    const std::array<int, 2> sizes = groupSizes(kind, params);
+    bool fits = params.courts >= 0 && params.games >= 0 && params.games <= kMaxCount;
+    for (int group = 0; group < 2; ++group) {
+        fits = fits && sizes[group] >= 0 && sizes[group] <= kMaxCount;
+    }
+    if (!fits) {
+        throw std::invalid_argument("balanced table counts out of range");
+    }
+}
+
+} // namespace
+
+MatchTable balancedTable(MatchKind kind, const RunParameters& params,
+                         const BalancedOptions& options)
+{
+    requireCounts(kind, params);
+    const std::array<int, 2> sizes = groupSizes(kind, params);
+    for (int group = 0; group < groupCount(kind); ++group) {
+        if (onCourtOfGroup(kind, params, group) > sizes[group]) {
+            throw std::invalid_argument("balanced table: too few players for the courts");
+        }
+    }
+    if (auto whist = whistTable(kind, params)) {
+        return std::move(*whist);
+    }
+    return searchTable(kind, MatchTable{}, 0, params, {}, options);
+}
+
+MatchTable rebuiltTable(MatchKind kind, const MatchTable& previous, const LineupChange& change,
+                        const BalancedOptions& options)
+{
+    const RunParameters& params = change.params;
+    requireCounts(kind, params);
+    const int built = previous.builtGames();
+    if (change.fromGame < 1 || change.fromGame > built + 1 || change.fromGame > params.games + 1 ||
+        params.courts != previous.params.courts) {
+        throw std::invalid_argument("lineup change: no such game or other courts");
+    }
+    const std::array<int, 2> sizes = groupSizes(kind, params);
+    for (int group = 0; group < groupCount(kind); ++group) {
+        int staying = sizes[group];
+        for (int number : change.leaving[group]) {
+            if (number < 1 || number > sizes[group]) {
+                throw std::invalid_argument("lineup change: no such player");
+            }
+            --staying;
+        }
+        if (onCourtOfGroup(kind, params, group) > staying) {
+            throw std::invalid_argument("lineup change: too few players for the courts");
+        }
+    }
+    return searchTable(kind, previous, change.fromGame - 1, params, change.leaving, options);
+}
+
+} // namespace zoruka
