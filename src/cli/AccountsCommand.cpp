@@ -5,6 +5,7 @@
 #include "accounts/csv/AccountsCsv.h"
 #include "accounts/print/AnnualReportPrint.h"
 #include "cli/CommandOptions.h"
+#include "cli/Refusal.h"
 #include "common/UserError.h"
 #include "output/OutputFile.h"
 #include "output/TextFile.h"

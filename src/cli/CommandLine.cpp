@@ -2,6 +2,7 @@
 
 #include "cli/AccountsCommand.h"
 #include "cli/CommandOptions.h"
+#include "cli/Refusal.h"
 #include "cli/TableBuild.h"
 #include "cli/TableKinds.h"
 #include "output/GridText.h"

@@ -1,13 +1,10 @@
 #include "cli/CommandOptions.h"
 
+#include "cli/Refusal.h"
+
 #include <algorithm>
 
 namespace zoruka {
-
-std::string refusal(const std::string& what, std::string_view help)
-{
-    return what + "使い方は「" + std::string(help) + "」で表示されます。";
-}
 
 Options parseOptions(const std::vector<std::string>& args, std::size_t first,
                      const std::vector<std::string>& known, const std::vector<std::string>& flags,

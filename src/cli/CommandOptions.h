@@ -9,10 +9,6 @@
 
 namespace zoruka {
 
-// A refusal of the command line's own: `what`, then where the usage is shown ("使い方は
-// 「zoruka-cli --help」で表示されます。" for the default `help`).
-std::string refusal(const std::string& what, std::string_view help = "zoruka-cli --help");
-
 // The options of a zoruka-cli command, by name; `error` says why they were refused.
 struct Options {
     std::map<std::string, std::string> values;

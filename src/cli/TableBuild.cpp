@@ -1,6 +1,7 @@
 #include "cli/TableBuild.h"
 
 #include "cli/PreviousTable.h"
+#include "cli/Refusal.h"
 #include "matchtable/BalancedTables.h"
 #include "matchtable/LineupSetup.h"
 #include "matchtable/TableFairness.h"
@@ -22,20 +23,20 @@ std::optional<std::string> clash(const TableKind& kind, const OptionValues& opti
 {
     const bool rebuild = given(options, "--from-game") || given(options, "--previous");
     if (given(options, "--balanced") && given(options, "--random")) {
-        return "--balanced と --random は一緒に指定できません";
+        return refusal("--balanced と --random は一緒に指定できません。");
     }
     if (rebuild && given(options, "--random")) {
-        return "--from-game と --random は一緒に指定できません";
+        return refusal("--from-game と --random は一緒に指定できません。");
     }
     if (rebuild && !(given(options, "--from-game") && given(options, "--previous"))) {
-        return "--from-game と --previous は一緒に指定してください";
+        return refusal("--from-game と --previous は一緒に指定してください。");
     }
     if (given(options, "--mix-halves") && !given(options, "--balanced") && !rebuild) {
-        return "--mix-halves は --balanced か --from-game と一緒に指定してください";
+        return refusal("--mix-halves は --balanced か --from-game と一緒に指定してください。");
     }
     for (const std::string& leaving : kind.leavingOptions) {
         if (given(options, leaving) && !rebuild) {
-            return leaving + " は --from-game と一緒に指定してください";
+            return refusal(leaving + " は --from-game と一緒に指定してください。");
         }
     }
     return std::nullopt;

@@ -81,6 +81,7 @@ TEST(CommandLineBalanced, RebuildKeepsTheFirstGamesOfThePreviousTable)
 
 TEST(CommandLineBalanced, OptionsThatDoNotGoTogetherAreRefusedInJapanese)
 {
+    const std::string kHelp = "使い方は「zoruka-cli --help」で表示されます。";
     TempFolder folder;
     const std::string previous = (folder / "previous.json").string();
     std::ofstream(previous) << run(kDoubles).out;
@@ -91,11 +92,13 @@ TEST(CommandLineBalanced, OptionsThatDoNotGoTogetherAreRefusedInJapanese)
     std::ofstream(broken) << "{\"kind\":\"doubles\",\"games\":[";
 
     const std::vector<std::pair<std::vector<std::string>, std::string>> refusals{
-        {{"--balanced", "--random"}, "--balanced と --random は一緒に指定できません"},
-        {{"--mix-halves"}, "--mix-halves は --balanced か --from-game と一緒に指定してください"},
-        {{"--from-game", "3"}, "--from-game と --previous は一緒に指定してください"},
-        {{"--leaving", "3"}, "--leaving は --from-game と一緒に指定してください"},
-        {{"--seed", "3"}, "--seed は --random、--balanced か --from-game と一緒に指定してください"},
+        {{"--balanced", "--random"}, "--balanced と --random は一緒に指定できません。" + kHelp},
+        {{"--mix-halves"},
+         "--mix-halves は --balanced か --from-game と一緒に指定してください。" + kHelp},
+        {{"--from-game", "3"}, "--from-game と --previous は一緒に指定してください。" + kHelp},
+        {{"--leaving", "3"}, "--leaving は --from-game と一緒に指定してください。" + kHelp},
+        {{"--seed", "3"},
+         "--seed は --random、--balanced か --from-game と一緒に指定してください。" + kHelp},
         {{"--from-game", "12", "--previous", previous}, "変更する試合を選択してください"},
         {{"--from-game", "3", "--previous", previous, "--leaving", "13"},
          "抜ける人の番号を、参加人数までの数字をカンマで区切って入力してください"},
