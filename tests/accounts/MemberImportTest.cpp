@@ -85,6 +85,26 @@ TEST_F(MemberImportTest, EveryRowIsAddedUpdatedSkippedOrRefusedWithItsReason)
     EXPECT_FALSE(memberImportGrid(updating).cell(1, 4).lightRed);
 }
 
+// The register's export is a file the import takes whole: into an empty register every member
+// comes back as registered.
+TEST_F(MemberImportTest, TheExportedRegisterReadsBackAsItWas)
+{
+    MemberRegister(location())
+        .save({"佐藤 花子", "ｻﾄｳ ﾊﾅｺ", "0", "2", false, "100", "123", "", "東京都, \"本町\"", "",
+               "03-1234", "二行\nの備考"});
+    const std::vector<Member> before = registered();
+    for (const TextEncoding encoding : {TextEncoding::ShiftJis, TextEncoding::Utf8}) {
+        const ImportPlan plan = planMemberImport(
+            parseMemberCsv(encodeText(memberCsv(location()), encoding)), {}, false);
+        ASSERT_EQ(plan.count(ImportAction::Add), 2) << plan.summary();
+        std::vector<Member> members;
+        for (const ImportRow& row : plan.rows) {
+            members.push_back(row.member);
+        }
+        EXPECT_EQ(members, before);
+    }
+}
+
 TEST_F(MemberImportTest, AnUpdateKeepsWhatTheFileHasNoColumnFor)
 {
     importMembers(location(), plan("性別,氏名,連絡メモ\r\n1,登録済,無視される\r\n", true));
