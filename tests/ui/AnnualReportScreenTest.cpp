@@ -1,5 +1,5 @@
 #include "PrintedFiles.h"
-#include "RegisterScreenSupport.h"
+#include "ScreenFixture.h"
 #include "ScreenTestSupport.h"
 
 #include "accounts/ui/AnnualReportScreen.h"
@@ -22,21 +22,12 @@ class AnnualReportScreenTest : public QObject {
 
 private:
     QTemporaryDir m_start;
-    std::unique_ptr<test::TempFolder> m_folder;
-    std::unique_ptr<MessageBox::Script> m_boxes;
-    std::unique_ptr<AnnualReportScreen> m_screen;
+    test::ScreenFixture<AnnualReportScreen> m;
 
-    template <class Widget> Widget* find(const char* name) const
-    {
-        Widget* widget = m_screen->findChild<Widget*>(QString::fromUtf8(name));
-        Q_ASSERT(widget);
-        return widget;
-    }
-    QComboBox* year() const { return find<QComboBox>("C年度"); }
-    void press(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    QComboBox* year() const { return m.find<QComboBox>("C年度"); }
     QStringList rows() const
     {
-        QStringList rows = test::gridText(find<QTableWidget>("年間収支"));
+        QStringList rows = test::gridText(m.find<QTableWidget>("年間収支"));
         rows.replaceInStrings(QStringLiteral("|||||||||||||"), QStringLiteral("…"));
         return rows;
     }
@@ -52,55 +43,47 @@ private slots:
     // A club whose fiscal year starts in October, with entries in two of its years.
     void init()
     {
-        m_folder = std::make_unique<test::TempFolder>();
+        m.start();
         {
-            Database database = Database::openOrCreate(m_folder->location());
+            Database database = Database::open(m.location());
             test::enterItem(database, "1", "10300", "参加費");
             test::enterCash(database, "24/10/01", "1", "10100", "1000");
             test::enterCash(database, "24/12/08", "1", "10300", "2000");
             test::enterCash(database, "25/10/01", "1", "10100", "3000");
             test::enterCash(database, "26/04/08", "1", "10300", "1500");
         }
-        club_settings::save(m_folder->location(), {"ゾルカ会", "", "", "", ""}, 10);
-        m_boxes = std::make_unique<MessageBox::Script>();
-        m_screen = std::make_unique<AnnualReportScreen>(m_folder->location());
-        m_screen->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
-        QVERIFY(m_boxes->shown().isEmpty());
+        club_settings::save(m.location(), {"ゾルカ会", "", "", "", ""}, 10);
+        QVERIFY(m.open());
+        QVERIFY(m.boxes().shown().isEmpty());
     }
 
-    void cleanup()
-    {
-        m_screen.reset();
-        m_boxes.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m.stop(); }
 
     void opensWithTodaysFiscalYearAndItsChart()
     {
-        QCOMPARE(m_screen->objectName(), QStringLiteral("d年間報告書"));
-        QCOMPARE(m_screen->windowTitle(), QStringLiteral("年間収支報告書"));
+        QCOMPARE(m.screen().objectName(), QStringLiteral("d年間報告書"));
+        QCOMPARE(m.screen().windowTitle(), QStringLiteral("年間収支報告書"));
         QCOMPARE(year()->currentText(), QStringLiteral("2025"));
         QCOMPARE(year()->itemText(year()->count() - 1), QStringLiteral("2025"));
-        QCOMPARE(find<QLabel>("期間")->text(), QStringLiteral("2025年10月01日～2026年09月30日"));
+        QCOMPARE(m.find<QLabel>("期間")->text(), QStringLiteral("2025年10月01日～2026年09月30日"));
         QCOMPARE(rows().mid(0, 3),
                  (QStringList{"費目|10月|11月|12月|1月|2月|3月|4月|5月|6月|7月|8月|9月|合計",
                               "前年度繰越金…3,000", "参加費|||||||1,500||||||1,500"}));
-        const PrintPage& chart = find<ui::PrintPageView>("年間グラフ")->page();
+        const PrintPage& chart = m.find<ui::PrintPageView>("年間グラフ")->page();
         QVERIFY(!chart.operations.empty());
-        QVERIFY(m_screen->width() <= m_screen->screen()->availableGeometry().width());
+        QVERIFY(m.screen().width() <= m.screen().screen()->availableGeometry().width());
     }
 
     void showsTheChosenYearAndRefusesAnyOtherText()
     {
         year()->setEditText(QStringLiteral("2024"));
-        press("B表示");
+        m.press("B表示");
         QCOMPARE(rows().mid(1, 2),
                  (QStringList{"前年度繰越金…1,000", "参加費|||2,000||||||||||2,000"}));
 
         year()->setEditText(QStringLiteral("24"));
-        press("B表示");
-        QCOMPARE(test::shownBoxes(*m_boxes),
+        m.press("B表示");
+        QCOMPARE(test::shownBoxes(m.boxes()),
                  QStringList{"warning|年間収支報告書|年度を正しく選択して下さい"});
         QCOMPARE(test::fieldColour(year()), QColor(255, 0, 0));
         QCOMPARE(rows().at(1), QStringLiteral("前年度繰越金…1,000"));
@@ -112,7 +95,7 @@ private slots:
             QSKIP("this machine has a printer");
         }
         const test::PrintedFiles files(m_start.path());
-        press("B印刷");
+        m.press("B印刷");
         QCOMPARE(files.added().size(), 1);
         const QString text = test::PrintedFiles::text(files.added().first());
         if (text.isNull()) {

@@ -1,4 +1,4 @@
-#include "RegisterScreenSupport.h"
+#include "ScreenFixture.h"
 #include "ScreenTestSupport.h"
 
 #include "accounts/ui/HandOverScreen.h"
@@ -17,62 +17,45 @@ class HandOverScreenTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempFolder> m_folder;
-    std::unique_ptr<MessageBox::Script> m_boxes;
-    std::unique_ptr<HandOverScreen> m_screen;
+    test::ScreenFixture<HandOverScreen> m;
 
-    QLineEdit* destination() const
-    {
-        return m_screen->findChild<QLineEdit*>(QStringLiteral("出力先"));
-    }
+    QLineEdit* destination() const { return m.find<QLineEdit>("出力先"); }
     void run(bool yes)
     {
-        m_boxes->answer(yes);
-        QTest::mouseClick(m_screen->findChild<QPushButton*>(QStringLiteral("B実行")),
-                          Qt::LeftButton);
+        m.boxes().answer(yes);
+        m.press("B実行");
     }
-    QString written() const
-    {
-        return QString::fromStdString((m_folder->path() / "ゾルカ引継ぎ_2025年度").string());
-    }
+    QString folder() const { return QString::fromStdString(m.folder().path().string()); }
+    QString written() const { return folder() + QStringLiteral("/ゾルカ引継ぎ_2025年度"); }
 
 private slots:
     void initTestCase() { StartupValues::fix({2026, 5, 10}); }
 
     void init()
     {
-        m_folder = std::make_unique<test::TempFolder>();
+        m.start();
         {
-            Database database = Database::openOrCreate(m_folder->location());
+            Database database = Database::open(m.location());
             test::enterCash(database, "25/04/01", "1", "10100", "5000");
         }
-        m_boxes = std::make_unique<MessageBox::Script>();
-        m_screen = std::make_unique<HandOverScreen>(m_folder->location());
-        m_screen->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+        QVERIFY(m.open());
     }
 
-    void cleanup()
-    {
-        m_screen.reset();
-        m_boxes.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m.stop(); }
 
     // Last year's hand-over beside the database, asked first and shown once written.
     void writesTheLastYearsFolderBesideTheDatabase()
     {
-        QCOMPARE(m_screen->objectName(), QStringLiteral("d引継ぎ"));
-        QCOMPARE(m_screen->windowTitle(), QStringLiteral("引継ぎ"));
-        QCOMPARE(m_screen->findChild<QComboBox*>(QStringLiteral("C年度"))->currentText(),
-                 QStringLiteral("2025"));
-        QCOMPARE(destination()->text(), QString::fromStdString(m_folder->path().string()));
+        QCOMPARE(m.screen().objectName(), QStringLiteral("d引継ぎ"));
+        QCOMPARE(m.screen().windowTitle(), QStringLiteral("引継ぎ"));
+        QCOMPARE(m.find<QComboBox>("C年度")->currentText(), QStringLiteral("2025"));
+        QCOMPARE(destination()->text(), folder());
 
         run(false);
         QVERIFY(!QDir(written()).exists());
         run(true);
         QCOMPARE(
-            test::shownBoxes(*m_boxes),
+            test::shownBoxes(m.boxes()),
             (QStringList{"question|引継ぎ|引継ぎのフォルダを作成します。\n" + written(),
                          "question|引継ぎ|引継ぎのフォルダを作成します。\n" + written(),
                          "information|引継ぎ|引継ぎのフォルダを作成しました。\n" + written()}));
@@ -86,13 +69,13 @@ private slots:
     {
         destination()->clear();
         run(true);
-        destination()->setText(QString::fromStdString((m_folder->path() / "無い").string()));
+        destination()->setText(folder() + QStringLiteral("/無い"));
         run(true);
         QCOMPARE(test::fieldColour(destination()), QColor(255, 0, 0));
-        QDir(QString::fromStdString(m_folder->path().string())).mkdir(written());
-        destination()->setText(QString::fromStdString(m_folder->path().string()));
+        QDir().mkdir(written());
+        destination()->setText(folder());
         run(true);
-        QCOMPARE(test::shownBoxes(*m_boxes),
+        QCOMPARE(test::shownBoxes(m.boxes()),
                  (QStringList{"warning|引継ぎ|出力先のフォルダを指定して下さい",
                               "warning|引継ぎ|出力先のフォルダがありません",
                               "question|引継ぎ|引継ぎのフォルダを作成します。\n" + written(),

@@ -1,4 +1,4 @@
-#include "RegisterScreenSupport.h"
+#include "ScreenFixture.h"
 #include "ScreenTestSupport.h"
 
 #include "accounts/ui/MemberImportScreen.h"
@@ -28,68 +28,51 @@ class MemberImportScreenTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempFolder> m_folder;
-    std::unique_ptr<MessageBox::Script> m_boxes;
-    std::unique_ptr<MemberImportScreen> m_screen;
+    test::ScreenFixture<MemberImportScreen> m;
 
-    template <class Widget> Widget* find(const char* name) const
-    {
-        Widget* widget = m_screen->findChild<Widget*>(QString::fromUtf8(name));
-        Q_ASSERT(widget);
-        return widget;
-    }
-    void press(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
-    QString text(const char* label) const { return find<QLabel>(label)->text(); }
+    void press(const char* name) { m.press(name); }
+    QString text(const char* label) const { return m.find<QLabel>(label)->text(); }
     QStringList planRows() const
     {
-        QStringList rows = test::gridText(find<QTableWidget>("取込一覧"));
+        QStringList rows = test::gridText(m.find<QTableWidget>("取込一覧"));
         rows.removeAll(QStringLiteral("|||||"));
         return rows.mid(1);
     }
-    std::size_t members() const { return MemberRegister(m_folder->location()).list().size(); }
+    std::size_t members() const { return MemberRegister(m.location()).list().size(); }
 
     // Writes `bytes` beside the database and reads it on the screen.
     void read(const std::string& bytes)
     {
-        const auto path = m_folder->path() / "会員.csv";
+        const auto path = m.folder().path() / "会員.csv";
         test::writeFile(path, bytes);
-        find<QLineEdit>("入力ファイル")->setText(QString::fromStdString(path.string()));
+        m.find<QLineEdit>("入力ファイル")->setText(QString::fromStdString(path.string()));
         press("B読込");
     }
 
 private slots:
     void init()
     {
-        m_folder = std::make_unique<test::TempFolder>();
-        Database::openOrCreate(m_folder->location());
-        MemberRegister(m_folder->location())
+        m.start();
+        MemberRegister(m.location())
             .save({"古株", "フルカブ", "60", "1", false, "1", "", "", "", "", "", "会長"});
-        m_boxes = std::make_unique<MessageBox::Script>();
-        m_screen = std::make_unique<MemberImportScreen>(m_folder->location());
-        m_screen->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+        QVERIFY(m.open());
     }
 
-    void cleanup()
-    {
-        m_screen.reset();
-        m_boxes.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m.stop(); }
 
     void previewsWhatEachRowWouldDo()
     {
-        QCOMPARE(m_screen->objectName(), QStringLiteral("b会員取込"));
-        QCOMPARE(m_screen->windowTitle(), QStringLiteral("会員CSV取込"));
+        QCOMPARE(m.screen().objectName(), QStringLiteral("b会員取込"));
+        QCOMPARE(m.screen().windowTitle(), QStringLiteral("会員CSV取込"));
         read(encodeText(kFile, TextEncoding::ShiftJis));
-        QVERIFY(m_boxes->shown().isEmpty());
+        QVERIFY(m.boxes().shown().isEmpty());
         QCOMPARE(text("文字コード"), QStringLiteral("文字コード：Shift_JIS"));
         QCOMPARE(planRows(), (QStringList{"2|新人|シンジン|女|追加|",
                                           "3|古株|フルカブ|男|スキップ|登録済みの氏名です",
                                           "4|名無し||男|不可|氏名カナがありません"}));
         QCOMPARE(text("件数"), QStringLiteral("追加 1件　更新 0件　スキップ 1件　不可 1件"));
 
-        find<QRadioButton>("R更新")->setChecked(true);
+        m.find<QRadioButton>("R更新")->setChecked(true);
         QCOMPARE(planRows().at(1), QStringLiteral("3|古株|フルカブ|男|更新|"));
         QCOMPARE(members(), 1u);
     }
@@ -100,11 +83,11 @@ private slots:
         QCOMPARE(text("文字コード"), QStringLiteral("文字コード：UTF-8"));
         press("B取込");
         QCOMPARE(members(), 1u);
-        m_boxes->clear();
+        m.boxes().clear();
 
-        m_boxes->answer(true);
+        m.boxes().answer(true);
         press("B取込");
-        QCOMPARE(test::shownBoxes(*m_boxes),
+        QCOMPARE(test::shownBoxes(m.boxes()),
                  (QStringList{"question|会員CSV取込|表示の内容で会員を取り込みます。\n"
                               "追加 1件　更新 0件　スキップ 1件　不可 1件",
                               "information|会員CSV取込|会員を取り込みました。\n"
@@ -113,9 +96,9 @@ private slots:
         QCOMPARE(planRows().at(0),
                  QStringLiteral("2|新人|シンジン|女|スキップ|登録済みの氏名です"));
 
-        m_boxes->clear();
+        m.boxes().clear();
         press("B取込");
-        QCOMPARE(test::shownBoxes(*m_boxes),
+        QCOMPARE(test::shownBoxes(m.boxes()),
                  QStringList{"warning|会員CSV取込|取り込める会員がありません"});
     }
 
@@ -124,7 +107,7 @@ private slots:
         press("B取込");
         press("B読込");
         read("\x82\xA0\xFF\xFF");
-        QCOMPARE(test::shownBoxes(*m_boxes),
+        QCOMPARE(test::shownBoxes(m.boxes()),
                  (QStringList{"warning|会員CSV取込|先にCSVファイルを読み込んで下さい",
                               "warning|会員CSV取込|取り込むCSVファイルを指定して下さい",
                               "warning|会員CSV取込|CSVファイルを読み込めません。ファイル名と文字"
