@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "cli/AccountsCommand.h"
+#include "cli/CommandOptions.h"
 #include "cli/Refusal.h"
 #include "cli/TableBuild.h"
 #include "cli/TableKinds.h"
@@ -8,7 +10,7 @@
 #include "output/OutputFile.h"
 #include "output/PlayerSheetsPrint.h"
 #include "output/PrintOperationsJson.h"
-#include "output/TableCsv.h"
+#include "output/TextFile.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -19,7 +21,6 @@
 #include <optional>
 #include <ostream>
 #include <random>
-#include <stdexcept>
 #include <variant>
 
 namespace zoruka {
@@ -91,56 +92,7 @@ std::string usage()
     for (const TableKind& kind : tableKinds()) {
         text += kind.name + ":\n" + kind.countHelp;
     }
-    return text + kUsageTail + "\n" + kBuildHelp;
-}
-
-struct Options {
-    std::map<std::string, std::string> values;
-    std::string error;
-};
-
-// "--name value" and "--name=value"; `known` lists the names that take a value, `flags` those
-// that stand alone (their value is empty).
-Options parseOptions(const std::vector<std::string>& args, std::size_t first,
-                     const std::vector<std::string>& known, const std::vector<std::string>& flags)
-{
-    Options options;
-    for (std::size_t i = first; i < args.size(); ++i) {
-        std::string name = args[i];
-        if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
-            options.values[name] = "";
-            continue;
-        }
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.erase(eq);
-        }
-        if (std::find(known.begin(), known.end(), name) == known.end()) {
-            options.error = refusal("「" + args[i] + "」というオプションはありません。");
-            return options;
-        }
-        if (!value) {
-            if (i + 1 >= args.size()) {
-                options.error = refusal("オプション「" + name + "」の値がありません。");
-                return options;
-            }
-            value = args[++i];
-        }
-        options.values[name] = *value;
-    }
-    return options;
-}
-
-std::optional<std::string> optionalValue(const Options& options, const std::string& name)
-{
-    const auto found = options.values.find(name);
-    return found == options.values.end() ? std::nullopt : std::optional(found->second);
-}
-
-std::string valueOf(const Options& options, const std::string& name)
-{
-    return optionalValue(options, name).value_or("");
+    return text + kUsageTail + "\n" + kBuildHelp + kAccountsUsageLine;
 }
 
 // What a run is asked to produce besides the table itself.
@@ -372,12 +324,12 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
     }
     std::string csv;
     if (outputs.csv) {
-        try {
-            csv = kind.csv(table, outputs.encoding);
-        } catch (const std::invalid_argument&) {
-            err << table_csv::kNotShiftJis << "\n";
+        csv = kind.csv(table);
+        if (const auto problem = encodingProblem(csv, outputs.encoding)) {
+            err << *problem << "\n";
             return kRefused;
         }
+        csv = encodeText(csv, outputs.encoding);
     }
     if (const auto error = writeFiles(outputs, print, playerSheets, csv, renderPdf)) {
         err << *error << "\n";
@@ -405,6 +357,9 @@ bool wantsHelp(const std::vector<std::string>& args)
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const PdfRenderer& renderPdf)
 {
+    if (!args.empty() && args[0] == "accounts") {
+        return runAccountsCommand(args, out, err, renderPdf);
+    }
     if (wantsHelp(args)) {
         out << usage();
         return finish(out, err);

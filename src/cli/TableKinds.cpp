@@ -60,9 +60,7 @@ std::vector<TableKind> makeKinds()
     doubles.json = doublesTableJson;
     doubles.grid = doublesGrid;
     doubles.print = printDoubles;
-    doubles.csv = [](const MatchTable& table, TextEncoding encoding) {
-        return encodeText(doublesCsv(table), encoding);
-    };
+    doubles.csv = doublesCsv;
     kinds.push_back(doubles);
 
     TableKind mixed;
@@ -86,9 +84,7 @@ std::vector<TableKind> makeKinds()
     mixed.json = mixedTableJson;
     mixed.grid = mixedGrid;
     mixed.print = printMixed;
-    mixed.csv = [](const MatchTable& table, TextEncoding encoding) {
-        return encodeText(mixedCsv(table), encoding);
-    };
+    mixed.csv = mixedCsv;
     kinds.push_back(mixed);
 
     TableKind team;

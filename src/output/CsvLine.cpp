@@ -4,10 +4,10 @@ namespace zoruka {
 
 namespace {
 
-template <typename Fields> std::string joinedLine(const Fields& fields)
+template <class Fields> std::string joined(const Fields& fields)
 {
     std::string line;
-    for (std::string_view field : fields) {
+    for (const std::string_view field : fields) {
         if (!line.empty()) {
             line += ',';
         }
@@ -25,8 +25,8 @@ template <typename Fields> std::string joinedLine(const Fields& fields)
 
 } // namespace
 
-std::string csvLine(std::initializer_list<std::string_view> fields) { return joinedLine(fields); }
+std::string csvLine(std::initializer_list<std::string_view> fields) { return joined(fields); }
 
-std::string csvLine(std::span<const std::string> fields) { return joinedLine(fields); }
+std::string csvLine(const std::vector<std::string>& fields) { return joined(fields); }
 
 } // namespace zoruka

@@ -4,6 +4,7 @@
 #include "output/ExportedRests.h"
 #include "output/TableCsv.h"
 #include "output/TableLabels.h"
+#include "output/TextFile.h"
 
 namespace zoruka {
 
@@ -21,7 +22,7 @@ std::string doublesCsv(const MatchTable& table)
 std::optional<std::string> writeDoublesCsv(const MatchTable& table, const std::string& path,
                                            TextEncoding encoding)
 {
-    return writeCsvFile(path, doublesCsv(table), encoding);
+    return writeTextFile(path, doublesCsv(table), encoding);
 }
 
 } // namespace zoruka

@@ -27,7 +27,7 @@ inline constexpr std::string_view kDone = "ゾルカ抜出処理は終了しま�
 // line, the names of its rests; the roster follows.
 std::string doublesCsv(const MatchTable& table);
 
-// Writes doublesCsv() in `encoding` to `path` as writeCsvFile() does; returns nothing when done,
+// Writes doublesCsv() in `encoding` to `path` as writeTextFile() does; returns nothing when done,
 // else the message to show.
 std::optional<std::string> writeDoublesCsv(const MatchTable& table, const std::string& path,
                                            TextEncoding encoding);

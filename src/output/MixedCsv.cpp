@@ -3,6 +3,7 @@
 #include "output/CsvLine.h"
 #include "output/TableCsv.h"
 #include "output/TableLabels.h"
+#include "output/TextFile.h"
 
 namespace zoruka {
 
@@ -20,7 +21,7 @@ std::string mixedCsv(const MatchTable& table)
 std::optional<std::string> writeMixedCsv(const MatchTable& table, const std::string& path,
                                          TextEncoding encoding)
 {
-    return writeCsvFile(path, mixedCsv(table), encoding);
+    return writeTextFile(path, mixedCsv(table), encoding);
 }
 
 } // namespace zoruka

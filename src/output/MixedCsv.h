@@ -26,7 +26,7 @@ inline constexpr std::string_view kDone = "Mixダブルスゾルカ抜出処理�
 // man's and the woman's names, and the roster follows with "男" and "女" before the numbers.
 std::string mixedCsv(const MatchTable& table);
 
-// Writes mixedCsv() in `encoding` to `path` as writeCsvFile() does; returns nothing when done,
+// Writes mixedCsv() in `encoding` to `path` as writeTextFile() does; returns nothing when done,
 // else the message to show.
 std::optional<std::string> writeMixedCsv(const MatchTable& table, const std::string& path,
                                          TextEncoding encoding);

@@ -37,7 +37,8 @@ std::string fields(const PrintOperation& operation)
         return segment("line", line->x1, line->y1, line->x2, line->y2, line->width, line->colour);
     }
     const auto& box = std::get<PrintBox>(operation);
-    return segment("box", box.x1, box.y1, box.x2, box.y2, box.width, box.colour);
+    return segment("box", box.x1, box.y1, box.x2, box.y2, box.width, box.colour) +
+           (box.fill == kNoFill ? "" : ",\"fill\":" + std::to_string(box.fill));
 }
 
 } // namespace

@@ -4,10 +4,7 @@
 #include "matchtable/RestRotation.h"
 #include "matchtable/TableGrid.h"
 #include "output/CsvLine.h"
-#include "output/OutputFile.h"
 #include "output/TableLabels.h"
-
-#include <stdexcept>
 
 namespace zoruka {
 
@@ -82,21 +79,6 @@ std::string tableCsv(const MatchTable& table, std::string_view sizeLine,
         csv += rosterSection(roster, names);
     }
     return csv;
-}
-
-std::optional<std::string> writeCsvFile(const std::string& path, std::string_view csv,
-                                        TextEncoding encoding)
-{
-    if (path.empty()) {
-        return writeOutputFile(path, {});
-    }
-    std::string bytes;
-    try {
-        bytes = encodeText(csv, encoding);
-    } catch (const std::invalid_argument&) {
-        return std::string(table_csv::kNotShiftJis);
-    }
-    return writeOutputFile(path, bytes);
 }
 
 } // namespace zoruka

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "matchtable/ResultStore.h"
-#include "output/TextEncoding.h"
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +15,6 @@ namespace table_csv {
 // Shown instead of writing a file when no game of the table has been built.
 inline constexpr std::string_view kNothingToExport =
     "出力するゾルカがありません。先に設定を押してください";
-// Shown instead of writing a Shift_JIS file when a name holds a character it lacks.
-inline constexpr std::string_view kNotShiftJis =
-    "Shift_JISで表せない文字が名前にあります。UTF-8で出力してください";
 
 } // namespace table_csv
 
@@ -47,10 +42,5 @@ struct CsvNames {
 std::string tableCsv(const MatchTable& table, std::string_view sizeLine,
                      const std::vector<std::string>& header, const CsvNames& names,
                      const std::function<std::vector<int>(int game)>& lastSlotRests = {});
-
-// Writes `csv` in `encoding` to `path` as writeOutputFile() does; returns nothing when done, else
-// the message to show (kNotShiftJis when Shift_JIS cannot hold a character of it).
-std::optional<std::string> writeCsvFile(const std::string& path, std::string_view csv,
-                                        TextEncoding encoding);
 
 } // namespace zoruka

@@ -218,7 +218,9 @@ TEST_F(CommandLineNames, ANameShiftJisLacksRefusesTheCsvFile)
     const CliRun r = run({"doubles", "--participants=4", "--courts=1", "--games=1", "--names",
                           list("names", {"𠮷田", "佐藤", "鈴木", "高橋"}), "--csv", path("t.csv")});
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err, "Shift_JISで表せない文字が名前にあります。UTF-8で出力してください\n");
+    EXPECT_EQ(
+        r.err,
+        "「𠮷」はShift_JISで表せない文字のため出力できません。文字コードにUTF-8を選んでください\n");
     EXPECT_FALSE(std::filesystem::exists(m_folder / "t.csv"));
 }
 

@@ -93,8 +93,9 @@ TEST(NamedCsvFile, ANameShiftJisLacksIsRefusedAndNothingIsWritten)
     MatchTable table = DoublesGenerator::generate(4, 1, 1);
     table.roster.groups[0] = {"𠮷田", "髙橋", "ｶﾅ", "①"};
     const auto path = (folder / "t.csv").string();
-    EXPECT_EQ(writeDoublesCsv(table, path, TextEncoding::ShiftJis),
-              "Shift_JISで表せない文字が名前にあります。UTF-8で出力してください");
+    EXPECT_EQ(
+        writeDoublesCsv(table, path, TextEncoding::ShiftJis),
+        "「𠮷」はShift_JISで表せない文字のため出力できません。文字コードにUTF-8を選んでください");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{});
     EXPECT_EQ(writeDoublesCsv(table, path, TextEncoding::Utf8), std::nullopt);
     table.roster.groups[0][0] = "吉田";

@@ -23,6 +23,7 @@
 namespace {
 
 using namespace zoruka;
+using test::faultsOf;
 
 // The longest text a screen's text box takes (QLineEdit's limit).
 constexpr std::size_t kLongestField = 32767;
@@ -34,20 +35,6 @@ std::string repeated(std::string_view text, std::size_t times)
         result += text;
     }
     return result;
-}
-
-// The faults of every page of `documents`.
-std::vector<std::string> faultsOf(const std::vector<PrintDocument>& documents, double gap = 1)
-{
-    const test::PrintedExtents extents;
-    std::vector<std::string> found;
-    for (const PrintDocument& document : documents) {
-        for (const PrintPage& page : document.pages) {
-            const std::vector<std::string> more = extents.faults(page, document.orientation, gap);
-            found.insert(found.end(), more.begin(), more.end());
-        }
-    }
-    return found;
 }
 
 TEST(PrintedWidth, IsTheWidthTheRendererPrints)

@@ -189,5 +189,32 @@ TEST(DatabaseFile, AReadOnlyFileCanBeReadButNotWritten)
     EXPECT_EQ(test::fileBytes(folder.databaseFile()), bytes);
 }
 
+TEST(DatabaseFile, AReadOnlyLocationReadsAFileOfAnyNameAndNeverWritesOrCreatesIt)
+{
+    TempFolder folder;
+    {
+        Database database = Database::openOrCreate(folder.location());
+        test::enterCash(database, "26/04/01", "1", "10100", "1000");
+    }
+    const fs::path copy = folder.path() / "前年度.mdb";
+    fs::copy_file(folder.databaseFile(), copy);
+    const std::string bytes = test::fileBytes(copy);
+
+    const DatabaseLocation location = DatabaseLocation::readOnlyFile(copy);
+    Database database = Database::openOrCreate(location);
+    EXPECT_TRUE(database.readOnly());
+    TableCursor cash = database.table("出納帳");
+    cash.setIndex("Key_出納帳");
+    cash.seek(Seek::Equal, {"26", "04", "01", "1", "10100"});
+    EXPECT_EQ(cash.value("出_金額"), "1000");
+    EXPECT_EQ(test::storeErrorOf([&] { test::enterCash(database, "26/04/02", "1", "10100", "5"); }),
+              kReadOnly);
+    EXPECT_EQ(test::fileBytes(copy), bytes);
+
+    const fs::path missing = folder.path() / "none.mdb";
+    EXPECT_THROW(Database::openOrCreate(DatabaseLocation::readOnlyFile(missing)), StoreError);
+    EXPECT_FALSE(fs::exists(missing));
+}
+
 } // namespace
 } // namespace zoruka
