@@ -196,7 +196,7 @@ void AccountsCsvScreen::exportCsv()
         }
         months = *chosen;
     }
-    CsvExportSpec spec{
+    CsvExportSpec exportTo{
         QStringLiteral("cCSV出力先"),
         m_title,
         m_title,
@@ -210,7 +210,7 @@ void AccountsCsvScreen::exportCsv()
             }
         },
         ui::toQString(fileName(kind, months))};
-    CsvExportScreen(std::move(spec), this).exec();
+    CsvExportScreen(std::move(exportTo), this).exec();
 }
 
 } // namespace zoruka
