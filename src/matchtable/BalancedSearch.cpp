@@ -154,8 +154,7 @@ private:
     std::vector<int> m_repeatedAt; // per pairIndex: its place in m_repeated, or -1
     std::vector<int> m_keptMeetings;
     std::vector<int> m_keptPartners;
-    std::vector<long> m_roundLow;
-    std::vector<long> m_roundHigh;
+    std::vector<long> m_roundsDone; // fixed pairs, per game: whole rounds of meetings after it
 
     SearchRandom m_random;
     Cost m_cost;
@@ -353,7 +352,7 @@ void Search::seatPlayers()
     }
 }
 
-// Fixed pairs: the rounds each new game's meetings belong to (see roundCost).
+// Fixed pairs: how many whole rounds of meetings every game completes (see roundCost).
 void Search::planRounds()
 {
     const long pairs = static_cast<long>(m_presentOf[0]) * m_presentOf[1];
@@ -366,12 +365,10 @@ void Search::planRounds()
             }
         }
     }
-    m_roundLow.assign(static_cast<std::size_t>(m_games), 0);
-    m_roundHigh.assign(static_cast<std::size_t>(m_games), 0);
+    m_roundsDone.assign(static_cast<std::size_t>(m_games), 0);
     for (int game = m_first; game < m_games && pairs > 0; ++game) {
-        m_roundLow[static_cast<std::size_t>(game)] = meetingsSoFar / pairs;
-        m_roundHigh[static_cast<std::size_t>(game)] = (meetingsSoFar + m_task.courts - 1) / pairs;
         meetingsSoFar += m_task.courts;
+        m_roundsDone[static_cast<std::size_t>(game)] = meetingsSoFar / pairs;
     }
 }
 
@@ -685,25 +682,25 @@ long Search::meetingsCost(const Move& move)
     return after - before;
 }
 
-// How far the meetings of A pair a and B pair b fall outside their rounds: the k-th meeting of
-// two pairs (from 0) belongs in round k, and a game whose courts carry meetings m .. m + C - 1 of
-// the table lies in the rounds of those numbers over the number of A-B pairings.
+// How far the meetings of A pair a and B pair b fall behind or ahead of the rounds: after a game
+// that completes r whole rounds of meetings every two pairs have met r or r + 1 times, so that
+// every A pair meets every B pair once before any two meet again, and so on round after round.
 long Search::roundCost(int a, int b) const
 {
-    int met = m_keptMeetings[pairIndex(a, b)];
+    if (!m_task.present[static_cast<std::size_t>(a)] ||
+        !m_task.present[static_cast<std::size_t>(b)]) {
+        return 0;
+    }
+    long met = m_keptMeetings[pairIndex(a, b)];
     long cost = 0;
     for (int game = m_first; game < m_games; ++game) {
         const int wa = whereIs(game, a);
         const int wb = whereIs(game, b);
         if (wa >= 0 && wb >= 0 && courtOf(wa) == courtOf(wb)) {
-            const auto g = static_cast<std::size_t>(game);
-            if (met < m_roundLow[g]) {
-                cost += kRoundStep * (m_roundLow[g] - met);
-            } else if (met > m_roundHigh[g]) {
-                cost += kRoundStep * (met - m_roundHigh[g]);
-            }
             ++met;
         }
+        const long rounds = m_roundsDone[static_cast<std::size_t>(game)];
+        cost += kRoundStep * (std::max(rounds - met, 0L) + std::max(met - rounds - 1, 0L));
     }
     return cost;
 }
@@ -741,7 +738,7 @@ Cost Search::lowerBound() const
     if (m_roundCost) {
         return {};
     }
-    const auto fill = [&](const std::vector<int>& counts, long added, long (*step)(int),
+    const auto fill = [&](const std::vector<int>& counts, long added, const auto& step,
                           const auto& eligible) {
         std::vector<long> levels(static_cast<std::size_t>(kMaxLevel + 2), 0);
         long cost = 0;

@@ -1,13 +1,16 @@
 #include "matchtable/BalancedTables.h"
 
 #include "matchtable/BalancedSearch.h"
+#include "matchtable/FixedPairRounds.h"
 #include "matchtable/KindCounts.h"
+#include "matchtable/SearchRandom.h"
 #include "matchtable/SeatLayout.h"
 #include "matchtable/TableRests.h"
 #include "matchtable/TableSeats.h"
 #include "matchtable/WhistTournaments.h"
 
 #include <algorithm>
+#include <numeric>
 #include <stdexcept>
 
 namespace zoruka {
@@ -46,6 +49,33 @@ GameRests restsOf(const std::vector<int>& seats, const std::vector<bool>& presen
     return rests;
 }
 
+// A print block has room for the most players any game of the table rests.
+void makeRoomForRests(MatchTable& table)
+{
+    for (const GameRests& game : table.rests) {
+        table.params.resting =
+            std::max(table.params.resting, static_cast<int>(game[0].size() + game[1].size()));
+    }
+}
+
+// The table of `params` whose games seat as `games` does, over and over when it has fewer, with
+// every player of the groups taking part.
+MatchTable tableOfGames(MatchKind kind, const RunParameters& params,
+                        const std::vector<std::vector<int>>& games)
+{
+    MatchTable table;
+    table.params = params;
+    const PlayerIds ids{groupSizes(kind, params)};
+    const std::vector<bool> everybody(static_cast<std::size_t>(ids.count()), true);
+    for (int game = 1; game <= params.games; ++game) {
+        const auto& seats = games[static_cast<std::size_t>(game - 1) % games.size()];
+        writeGameSeats(kind, table, game, seats, ids);
+        table.rests.push_back(restsOf(seats, everybody, ids));
+    }
+    makeRoomForRests(table);
+    return table;
+}
+
 // Doubles of 4C or 4C + 1 players for at least as many games as a whist tournament has: the
 // tournament's games over and over, so that every partnership comes up once in each round of
 // them; nothing for other tables.
@@ -59,16 +89,33 @@ std::optional<MatchTable> whistTable(MatchKind kind, const RunParameters& params
     if (!games || static_cast<int>(games->size()) > params.games) {
         return std::nullopt;
     }
-    MatchTable table;
-    table.params = params;
-    const PlayerIds ids{{players, 0}};
-    const std::vector<bool> everybody(static_cast<std::size_t>(players), true);
-    for (int game = 1; game <= params.games; ++game) {
-        const auto& seats = (*games)[static_cast<std::size_t>(game - 1) % games->size()];
-        writeGameSeats(kind, table, game, seats, ids);
-        table.rests.push_back(restsOf(seats, everybody, ids));
+    return tableOfGames(kind, params, *games);
+}
+
+// Fixed pairs meeting in rounds (fixedPairRounds), the pairs of each team numbered in an order
+// drawn from the seed; nothing where the rounds' turns would not be fair.
+std::optional<MatchTable> fixedPairTable(MatchKind kind, const RunParameters& params,
+                                         std::uint32_t seed)
+{
+    if (kind != MatchKind::FixedPairs || params.games == 0) {
+        return std::nullopt;
     }
-    return table;
+    auto games = fixedPairRounds(params.teamA, params.teamB, params.courts, params.games);
+    if (!games) {
+        return std::nullopt;
+    }
+    std::vector<int> order(static_cast<std::size_t>(params.teamA + params.teamB));
+    std::iota(order.begin(), order.end(), 0);
+    SearchRandom random(seed);
+    const auto teamB = order.begin() + params.teamA;
+    random.shuffle(order.begin(), teamB);
+    random.shuffle(teamB, order.end());
+    for (auto& seats : *games) {
+        for (int& id : seats) {
+            id = order[static_cast<std::size_t>(id)];
+        }
+    }
+    return tableOfGames(kind, params, *games);
 }
 
 // The table of `params` whose first `keptGames` games are those of `kept`, the others searched
@@ -164,11 +211,62 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
         rests.push_back(restsOf(newGames[k], task.present, ids));
     }
     table.rests = std::move(rests);
-    // A print block has room for the most players any game rests.
-    for (const GameRests& game : table.rests) {
-        table.params.resting =
-            std::max(table.params.resting, static_cast<int>(game[0].size() + game[1].size()));
+    makeRoomForRests(table);
+    return table;
+}
+
+// The last game of the round of meetings that game `done` + 1 of a fixed-pair table falls in:
+// the game whose courts bring the meetings of present pairs so far past the next whole number of
+// rounds (every present A pair against every present B pair).
+int roundEnd(const MatchTable& table, int done, const RunParameters& params,
+             const std::array<std::vector<int>, 2>& leaving)
+{
+    const auto present = [&](int group, int number) {
+        const auto& gone = leaving[group];
+        return number <= (group == 0 ? params.teamA : params.teamB) &&
+               std::find(gone.begin(), gone.end(), number) == gone.end();
+    };
+    const long pairs = static_cast<long>(params.teamA - static_cast<long>(leaving[0].size())) *
+                       (params.teamB - static_cast<long>(leaving[1].size()));
+    long meetings = 0;
+    for (int game = 1; game <= done; ++game) {
+        for (int court = 1; court <= params.courts; ++court) {
+            const Pair match = table.results.pair(game, court);
+            meetings +=
+                !match.empty() && present(0, match.first) && present(1, match.second) ? 1 : 0;
+        }
     }
+    const long next = (meetings / pairs + 1) * pairs;
+    const long games = (next - meetings + params.courts - 1) / params.courts;
+    return static_cast<int>(std::min<long>(params.games, done + games));
+}
+
+// The table searched for as searchTable does; fixed pairs one round of meetings at a time, the
+// rounds before kept as they stand, so that each search only has to fit its own round's
+// meetings to the pairs that play.
+MatchTable searchTableInRounds(MatchKind kind, const MatchTable& kept, int keptGames,
+                               const RunParameters& params,
+                               const std::array<std::vector<int>, 2>& leaving,
+                               const BalancedOptions& options)
+{
+    if (kind != MatchKind::FixedPairs) {
+        return searchTable(kind, kept, keptGames, params, leaving, options);
+    }
+    MatchTable table = kept;
+    int done = keptGames;
+    BalancedOptions part = options;
+    do {
+        RunParameters round = params;
+        round.games = roundEnd(table, done, params, leaving);
+        if (options.progress) {
+            const int from = done;
+            part.progress = [&options, from, &round, &params](int percent) {
+                options.progress((from * 100 + (round.games - from) * percent) / params.games);
+            };
+        }
+        table = searchTable(kind, table, done, round, leaving, part);
+        done = round.games;
+    } while (done < params.games);
     return table;
 }
 
@@ -199,7 +297,10 @@ MatchTable balancedTable(MatchKind kind, const RunParameters& params,
     if (auto whist = whistTable(kind, params)) {
         return std::move(*whist);
     }
-    return searchTable(kind, MatchTable{}, 0, params, {}, options);
+    if (auto rounds = fixedPairTable(kind, params, options.seed)) {
+        return std::move(*rounds);
+    }
+    return searchTableInRounds(kind, MatchTable{}, 0, params, {}, options);
 }
 
 MatchTable rebuiltTable(MatchKind kind, const MatchTable& previous, const LineupChange& change,
@@ -225,7 +326,8 @@ MatchTable rebuiltTable(MatchKind kind, const MatchTable& previous, const Lineup
             throw std::invalid_argument("lineup change: too few players for the courts");
         }
     }
-    return searchTable(kind, previous, change.fromGame - 1, params, change.leaving, options);
+    return searchTableInRounds(kind, previous, change.fromGame - 1, params, change.leaving,
+                               options);
 }
 
 } // namespace zoruka

@@ -51,7 +51,9 @@ struct TableSize {
     bool whist() const
     {
         return kind == MatchKind::Doubles && a / 4 == courts &&
-               games == (a % 4 == 0 ? a - 1 : a % 4 == 1 ? a : -1);
+               games == (a % 4 == 0   ? a - 1
+                         : a % 4 == 1 ? a
+                                      : -1);
     }
 };
 
@@ -76,11 +78,10 @@ enum class Target {
 
 inline const char* targetName(Target target)
 {
-    static const char* const names[] = {"1 games",          "1 no repeat (<=90%)",
-                                        "1 repeats <= 2",   "2 whist",
-                                        "3 meetings",       "3 different opponents",
-                                        "4 rests",          "4/6 double rests",
-                                        "5 past the bound", "7 fixed-pair rounds"};
+    static const char* const names[] = {
+        "1 games",          "1 no repeat (<=90%)",   "1 repeats <= 2", "2 whist",
+        "3 meetings",       "3 different opponents", "4 rests",        "4/6 double rests",
+        "5 past the bound", "7 fixed-pair rounds"};
     return names[static_cast<int>(target)];
 }
 
@@ -124,8 +125,7 @@ inline std::vector<Miss> missedTargets(const TableSize& size, const MatchTable& 
         }
         if (sizes[group] - onCourt <= onCourt && (mixing ? most > 1 : total > 0)) {
             miss(Target::DoubleRests, "group " + std::to_string(group) + ": " +
-                                          std::to_string(total) + ", most " +
-                                          std::to_string(most));
+                                          std::to_string(total) + ", most " + std::to_string(most));
         }
     }
     const bool halvesApart = size.twiceThePlaces() && !size.mixHalves;
@@ -170,7 +170,8 @@ inline std::vector<Miss> missedTargets(const TableSize& size, const MatchTable& 
         const bool stored = whistTournament(size.a).has_value();
         const bool whole = stored && measure.partners.size() ==
                                          static_cast<std::size_t>(size.a * (size.a - 1) / 2);
-        bool exact = whole && measure.partnerMax == 1 && measure.meetings.size() == measure.partners.size();
+        bool exact =
+            whole && measure.partnerMax == 1 && measure.meetings.size() == measure.partners.size();
         for (const auto& [pair, count] : measure.meetings) {
             exact = exact && count == 2;
         }
