@@ -92,6 +92,8 @@ private:
     long countMeeting(int x, int y, int sign);
     long changeMet(int id, int sign);
     void planUnmet();
+    std::vector<int> metCounts() const;
+    void aimAtBand();
     void noteRepeat(int x, int y, int count);
     bool mayPartner(int x, int y) const;
     int fairShare() const;
@@ -162,6 +164,8 @@ private:
     Cost m_floor;        // no table costs less
     double m_partnerWeight = 1;
     bool m_bestSaved = true;
+    bool m_band = false;           // see planUnmet
+    std::array<int, 2> m_bandOf{}; // per group: the band its players are compared in
     std::vector<int> m_bestSeats;
 };
 
@@ -380,11 +384,14 @@ long Search::changeMet(int id, int sign)
     return unmetCost(m) - before;
 }
 
-// How many different opponents each player is short of: the most that any present player of his
-// group could meet in his games (each game brings two, or for mixed doubles one of each sex, of
-// those he can meet), less those he meets so far. One target for the whole group keeps apart
-// those who play a game less: they are the ones who must not meet anyone twice. Rest moves trade
-// games between players and keep everybody's number of games.
+// How many different opponents each player is short of his group's target, the most that any
+// present player of the group could meet in his games (each game brings two, or for mixed doubles
+// one of each sex, of those he can meet). One target for the whole group keeps apart those who
+// play a game less: they are the ones who must not meet anyone twice. Rest moves trade games
+// between players and keep everybody's number of games. Once aiming at the band (m_band), the
+// target is instead the top of the band of three numbers that most players reach already: where
+// nobody can reach the most possible, what counts is that the numbers differ by at most two.
+// Groups of equal targets share one band, as their players are compared with each other.
 void Search::planUnmet()
 {
     std::vector<int> games(static_cast<std::size_t>(m_ids), 0);
@@ -419,16 +426,56 @@ void Search::planUnmet()
             target[own] = std::max(target[own], could);
         }
     }
-    for (int id = 0; id < m_ids; ++id) {
-        int met = 0;
-        for (int z = 0; z < m_ids; ++z) {
-            met += m_opponents[pairIndex(id, z)] > 0 ? 1 : 0;
+    m_bandOf = {0, m_task.groupSize[1] == 0 || target[0] == target[1] ? 0 : 1};
+    const std::vector<int> met = metCounts();
+    for (int band = 0; m_band && band <= m_bandOf[1]; ++band) {
+        const auto inBand = [&](int id) {
+            return m_task.present[static_cast<std::size_t>(id)] &&
+                   m_bandOf[m_groupOf[static_cast<std::size_t>(id)]] == band;
+        };
+        long fewestOutside = -1;
+        int bestTop = target[band];
+        for (int top = target[band]; top >= 0; --top) {
+            long outside = 0;
+            for (int id = 0; id < m_ids; ++id) {
+                const int m = met[static_cast<std::size_t>(id)];
+                outside += inBand(id) ? std::max(top - 2 - m, 0) + std::max(m - top, 0) : 0;
+            }
+            if (fewestOutside < 0 || outside < fewestOutside) {
+                fewestOutside = outside;
+                bestTop = top;
+            }
         }
-        m_unmet[static_cast<std::size_t>(id)] =
-            m_task.present[static_cast<std::size_t>(id)]
-                ? target[m_groupOf[static_cast<std::size_t>(id)]] - met
-                : 0;
+        for (int group = 0; group < 2; ++group) {
+            target[group] = m_bandOf[group] == band ? bestTop : target[group];
+        }
     }
+    for (int id = 0; id < m_ids; ++id) {
+        const auto u = static_cast<std::size_t>(id);
+        m_unmet[u] = m_task.present[u] ? target[m_groupOf[u]] - met[u] : 0;
+    }
+}
+
+// How many different opponents each player has met.
+std::vector<int> Search::metCounts() const
+{
+    std::vector<int> met(static_cast<std::size_t>(m_ids), 0);
+    for (int id = 0; id < m_ids; ++id) {
+        for (int z = 0; z < m_ids; ++z) {
+            met[static_cast<std::size_t>(id)] += m_opponents[pairIndex(id, z)] > 0 ? 1 : 0;
+        }
+    }
+    return met;
+}
+
+// Aims the rest of the search at the band most players of the best table reach (see planUnmet).
+void Search::aimAtBand()
+{
+    m_band = true;
+    planUnmet();
+    m_cost = totalCost();
+    m_bestCost = m_cost.weighed(kPartnerWeight);
+    m_bestSaved = false;
 }
 
 long Search::countPartners(int x, int y, int sign)
@@ -436,9 +483,9 @@ long Search::countPartners(int x, int y, int sign)
     int& count = m_partners[pairIndex(x, y)];
     long delta = 0;
     if (sign > 0) {
-        delta = partnerStep(count++);
+        delta = partnerStep(count++, m_fairShare);
     } else {
-        delta = -partnerStep(--count);
+        delta = -partnerStep(--count, m_fairShare);
     }
     m_partners[pairIndex(y, x)] = count;
     noteRepeat(x, y, count);
@@ -615,10 +662,11 @@ Move Search::inverseOf(const Move& move) const
 Cost Search::price(const CountChanges& changes) const
 {
     Cost delta;
+    const auto partnerSteps = [this](int c) { return partnerStep(c, m_fairShare); };
     for (int i = 0; i < changes.partnerCount; ++i) {
         const auto& [x, y, by] = changes.partners[static_cast<std::size_t>(i)];
         const int count = m_partners[pairIndex(x, y)];
-        delta.partners += stepsBetween(partnerStep, count, count + by);
+        delta.partners += stepsBetween(partnerSteps, count, count + by);
     }
     std::array<int, 32> touched; // players whose number of different opponents changes
     int touchedCount = 0;
@@ -719,7 +767,7 @@ Cost Search::totalCost() const
     for (int x = 0; x < m_ids; ++x) {
         for (int y = x + 1; y < m_ids; ++y) {
             for (int c = 0; c < m_partners[pairIndex(x, y)]; ++c) {
-                cost.partners += partnerStep(c);
+                cost.partners += partnerStep(c, m_fairShare);
             }
             for (int c = 0; c < m_opponents[pairIndex(x, y)]; ++c) {
                 cost.others += opponentStep(c);
@@ -769,8 +817,9 @@ Cost Search::lowerBound() const
     const auto opponentsMay = [&](int x, int y) {
         return m_task.kind != MatchKind::Team || group(x) != group(y);
     };
-    return {fill(m_partners, perGame * static_cast<long>(m_layout.partners.size()), partnerStep,
-                 partnersMay),
+    return {fill(
+                m_partners, perGame * static_cast<long>(m_layout.partners.size()),
+                [&](int c) { return partnerStep(c, m_fairShare); }, partnersMay),
             fill(m_opponents, perGame * static_cast<long>(m_layout.opponents.size()), opponentStep,
                  opponentsMay)};
 }
@@ -1115,7 +1164,7 @@ void Search::restoreBest()
 }
 
 // Whether the table keeps every promise, so that no further round is needed: no partnership
-// above its fair share, nobody short of more than two different opponents, and no two players
+// above its fair share, numbers of different opponents within two of each other, and no two players
 // meeting more than one (mixed doubles two) above the least possible; for fixed pairs every
 // meeting in its round.
 bool Search::goodEnough() const
@@ -1134,15 +1183,18 @@ bool Search::goodEnough() const
             }
         }
     }
+    const std::vector<int> met = metCounts();
+    std::array<int, 2> fewest{m_ids, m_ids};
+    std::array<int, 2> most{};
     const auto ceilDiv = [](int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; };
     int floor = 0;
     for (int id = 0; id < m_ids; ++id) {
         if (!m_task.present[static_cast<std::size_t>(id)]) {
             continue;
         }
-        if (m_unmet[static_cast<std::size_t>(id)] > 2) {
-            return false;
-        }
+        const int band = m_bandOf[m_groupOf[static_cast<std::size_t>(id)]];
+        fewest[band] = std::min(fewest[band], met[static_cast<std::size_t>(id)]);
+        most[band] = std::max(most[band], met[static_cast<std::size_t>(id)]);
         const int k = games[static_cast<std::size_t>(id)];
         const int own = m_groupOf[static_cast<std::size_t>(id)];
         const int same = m_presentOf[own] - 1;
@@ -1160,6 +1212,9 @@ bool Search::goodEnough() const
         case MatchKind::FixedPairs:
             break;
         }
+    }
+    if (most[0] > fewest[0] + 2 || most[1] > fewest[1] + 2) {
+        return false;
     }
     const int allowed = floor + (m_task.kind == MatchKind::Mixed ? 2 : 1);
     return std::none_of(m_opponents.begin(), m_opponents.end(),
@@ -1184,6 +1239,7 @@ std::vector<std::vector<int>> Search::run()
         if (goodEnough()) {
             break;
         }
+        aimAtBand();
         anneal(later, kWarm, kFirmPartners, steps + later * (round - 1), total);
     }
     restoreBest();
