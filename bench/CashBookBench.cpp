@@ -1,3 +1,5 @@
+#include "BenchFolder.h"
+
 #include "accounts/CashBookGrid.h"
 #include "accounts/CashBookMonth.h"
 #include "accounts/ClosingGrid.h"
@@ -8,9 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
 
 namespace {
 
@@ -29,12 +28,6 @@ class BusyMonth {
 public:
     explicit BusyMonth(int entries)
     {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zoruka-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        m_folder = pattern;
         Database database = Database::openOrCreate(location());
         Transaction transaction(database);
         TableCursor items = database.table("費目");
@@ -57,16 +50,10 @@ public:
         transaction.commit();
     }
 
-    ~BusyMonth()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
-    }
-
-    DatabaseLocation location() const { return DatabaseLocation(m_folder); }
+    DatabaseLocation location() const { return m_folder.location(); }
 
 private:
-    std::filesystem::path m_folder;
+    bench::BenchFolder m_folder;
 };
 
 // The cash-book screen's refresh: the month with its running balance and its grid.

@@ -22,6 +22,7 @@ std::vector<Payment> readMonthPayments(const DatabaseLocation& location, const E
         payment.itemCode = detail.value("明_費目番号");
         payment.name = detail.value("明_氏名");
         payment.fee = detail.number("明_金額");
+        payment.note = detail.value("明_備考");
         items.seek(Seek::Equal, {payment.kind, payment.itemCode});
         if (!items.noMatch()) {
             payment.itemName = items.value("費_名称");

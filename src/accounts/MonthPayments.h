@@ -10,12 +10,13 @@ namespace zoruka {
 
 // One payer of a cash-book entry (a row of 出納明細).
 struct Payment {
-    std::string day;      // "dd"
-    std::string kind;     // kIncome or kExpense
-    std::string itemCode; // 明_費目番号
-    std::string itemName; // 費_名称 of kind + code; empty when the item is not registered
-    std::string name;     // the member who paid
-    long long fee = 0;    // the per-head fee
+    std::string day;       // "dd"
+    std::string kind;      // kIncome or kExpense
+    std::string itemCode;  // 明_費目番号
+    std::string itemName;  // 費_名称 of kind + code; empty when the item is not registered
+    std::string name;      // the member who paid
+    long long fee = 0;     // the per-head fee
+    std::string note = {}; // 明_備考
 
     bool operator==(const Payment&) const = default;
 };

@@ -1,7 +1,11 @@
 #include "app/MenuEntries.h"
 
+#include "accounts/ui/AccountsCsvScreen.h"
+#include "accounts/ui/AnnualReportScreen.h"
 #include "accounts/ui/CashBookScreen.h"
 #include "accounts/ui/FeeCheckListScreen.h"
+#include "accounts/ui/HandOverScreen.h"
+#include "accounts/ui/MemberImportScreen.h"
 #include "accounts/ui/MonthClosingScreen.h"
 #include "accounts/ui/MonthlyReportScreen.h"
 #include "accounts/ui/PracticeScheduleScreen.h"
@@ -58,6 +62,13 @@ const std::vector<MenuEntry>& menuEntries()
          screen<ExpenseItemScreen>()},
         {QStringLiteral("Bバックアップ"), QStringLiteral("バックアップ"), Accounts,
          screen<BackupScreen>()},
+        {QStringLiteral("B年間報告書"), QStringLiteral("年間収支報告書"), Accounts,
+         screen<AnnualReportScreen>()},
+        {QStringLiteral("BCSV出力"), QStringLiteral("CSV出力"), Accounts,
+         screen<AccountsCsvScreen>()},
+        {QStringLiteral("B会員取込"), QStringLiteral("会員CSV取込"), Accounts,
+         screen<MemberImportScreen>()},
+        {QStringLiteral("B引継ぎ"), QStringLiteral("引継ぎ"), Accounts, screen<HandOverScreen>()},
     };
     return entries;
 }

@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
         const DataFolderRequest& request = options.dataFolder;
         const std::filesystem::path home =
             request.home ? DataFolder::userHome() : std::filesystem::path();
-        DataFolder::choose(request, std::filesystem::current_path(), home).enter();
+        DataFolder::choose(request, DataFolder::startFolder(), home).enter();
     } catch (const UserError& error) {
         ui::MessageBox::warning(nullptr, QStringLiteral("ゾルカ"), QString::fromUtf8(error.what()));
         return 1;

@@ -1,14 +1,21 @@
 #include "cli/CommandLine.h"
 
+#include "cli/AccountsCommand.h"
+#include "cli/CommandOptions.h"
 #include "cli/Refusal.h"
 #include "cli/TableBuild.h"
 #include "cli/TableKinds.h"
+#include "matchtable/Roster.h"
 #include "output/GridText.h"
 #include "output/OutputFile.h"
+#include "output/PlayerSheetsPrint.h"
 #include "output/PrintOperationsJson.h"
+#include "output/TextFile.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <optional>
@@ -25,7 +32,7 @@ constexpr int kRefused = 2;
 
 constexpr const char* kUsageHead =
     R"(Usage: zoruka-cli KIND COUNTS [--format json|text] [--pdf FILE] [--print-ops FILE]
-                  [--csv FILE [--encoding sjis|utf8]]
+                  [--csv FILE [--encoding sjis|utf8]] [--player-sheets FILE] [NAMES]
 
 Builds a match table as its screen does and prints it. KIND and its COUNTS (each 0 to 50):
   doubles --participants N --courts C --games G
@@ -45,6 +52,8 @@ constexpr const char* kUsageTail =
                      built (fixed pairs: and that one, with the courts it filled)
   --format text      the grid as the screen shows it
   --pdf FILE         writes the printed sheets (A4 landscape) as a PDF file
+  --player-sheets FILE  writes the players' own sheets ("個人表", A4 portrait) as a PDF file:
+                     per player every game with court, side, partner and opponents, or the rest
   --print-ops FILE   writes the print layout as JSON lines: a line per document
                      {"document":1,"op":"document","paper":"A4","orientation":"landscape"},
                      then one per drawing operation with its document and page, e.g.
@@ -59,11 +68,16 @@ constexpr const char* kUsageTail =
                      built again; without it a fresh seed is taken
   --help             this text
 
-With --pdf, --print-ops or --csv the table goes to standard output only when --format is given.
-The files are written all or none: each goes under a temporary name first, and they replace the
-files of their names only once all are complete. A name that is a symbolic link writes the file
-it leads to; a folder, device or named pipe of that name is refused. Printing and CSV are
-offered for the kinds whose screens offer them.
+Names (the --names options of each kind) are read from UTF-8 text files, one name a line in
+number order (blanks at either end of a line are dropped); every number needs its name. With
+them the grid, the JSON ("names"), the CSV file (the names after each line's fields, and the
+list of names at the end) and the printed sheets (a list of the numbers' names) show the names.
+
+With --pdf, --print-ops, --csv or --player-sheets the table goes to standard output only when
+--format is given. The files are written all or none: each goes under a temporary name first,
+and they replace the files of their names only once all are complete. A name that is a symbolic
+link writes the file it leads to; a folder, device or named pipe of that name is refused.
+Printing and CSV are offered for the kinds whose screens offer them.
 
 The counts are checked like the screen's combo boxes: a value that is missing or not a whole
 number from 0 to 50 gets the screen's message, and so do more courts than the players can fill.
@@ -78,56 +92,7 @@ std::string usage()
     for (const TableKind& kind : tableKinds()) {
         text += kind.name + ":\n" + kind.countHelp;
     }
-    return text + kUsageTail + "\n" + kBuildHelp;
-}
-
-struct Options {
-    std::map<std::string, std::string> values;
-    std::string error;
-};
-
-// "--name value" and "--name=value"; `known` lists the names that take a value, `flags` those
-// that stand alone (their value is empty).
-Options parseOptions(const std::vector<std::string>& args, std::size_t first,
-                     const std::vector<std::string>& known, const std::vector<std::string>& flags)
-{
-    Options options;
-    for (std::size_t i = first; i < args.size(); ++i) {
-        std::string name = args[i];
-        if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
-            options.values[name] = "";
-            continue;
-        }
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.erase(eq);
-        }
-        if (std::find(known.begin(), known.end(), name) == known.end()) {
-            options.error = refusal("「" + args[i] + "」というオプションはありません。");
-            return options;
-        }
-        if (!value) {
-            if (i + 1 >= args.size()) {
-                options.error = refusal("オプション「" + name + "」の値がありません。");
-                return options;
-            }
-            value = args[++i];
-        }
-        options.values[name] = *value;
-    }
-    return options;
-}
-
-std::optional<std::string> optionalValue(const Options& options, const std::string& name)
-{
-    const auto found = options.values.find(name);
-    return found == options.values.end() ? std::nullopt : std::optional(found->second);
-}
-
-std::string valueOf(const Options& options, const std::string& name)
-{
-    return optionalValue(options, name).value_or("");
+    return text + kUsageTail + "\n" + kBuildHelp + kAccountsUsageLine;
 }
 
 // What a run is asked to produce besides the table itself.
@@ -136,6 +101,7 @@ struct Outputs {
     std::optional<std::string> pdf;
     std::optional<std::string> printOps;
     std::optional<std::string> csv;
+    std::optional<std::string> playerSheets;
     TextEncoding encoding = TextEncoding::ShiftJis;
 
     bool prints() const { return pdf || printOps; }
@@ -148,7 +114,8 @@ std::variant<Outputs, std::string> readOutputs(const Options& options)
     outputs.pdf = optionalValue(options, "--pdf");
     outputs.printOps = optionalValue(options, "--print-ops");
     outputs.csv = optionalValue(options, "--csv");
-    const bool toFiles = outputs.prints() || outputs.csv;
+    outputs.playerSheets = optionalValue(options, "--player-sheets");
+    const bool toFiles = outputs.prints() || outputs.csv || outputs.playerSheets;
     outputs.format = optionalValue(options, "--format").value_or(toFiles ? "" : "json");
     if (!outputs.format.empty() && outputs.format != "text" && outputs.format != "json") {
         return refusal("--format の値「" + outputs.format + "」は使えません（text か json）。");
@@ -166,8 +133,8 @@ std::variant<Outputs, std::string> readOutputs(const Options& options)
 }
 
 // Writes the files asked for, all of them or none; returns the failure's message.
-std::optional<std::string> writeFiles(const TableKind& kind, const MatchTable& table,
-                                      const Outputs& outputs, const PrintResult& print,
+std::optional<std::string> writeFiles(const Outputs& outputs, const PrintResult& print,
+                                      const PrintResult& playerSheets, const std::string& csv,
                                       const PdfRenderer& renderPdf)
 {
     std::vector<OutputBytes> files;
@@ -175,10 +142,13 @@ std::optional<std::string> writeFiles(const TableKind& kind, const MatchTable& t
         files.push_back({*outputs.printOps, printOperationsJson(print.documents)});
     }
     if (outputs.csv) {
-        files.push_back({*outputs.csv, kind.csv(table, outputs.encoding)});
+        files.push_back({*outputs.csv, csv});
     }
     if (outputs.pdf) {
         files.push_back({*outputs.pdf, renderPdf(print.documents)});
+    }
+    if (outputs.playerSheets) {
+        files.push_back({*outputs.playerSheets, renderPdf(playerSheets.documents)});
     }
     return writeOutputFiles(files);
 }
@@ -222,14 +192,63 @@ std::variant<std::optional<std::uint32_t>, std::string> randomSeed(const TableKi
     return std::optional<std::uint32_t>(static_cast<std::uint32_t>(std::stoull(*seedText)));
 }
 
+// A name list longer than this is not one: a wrong file was given.
+constexpr std::streamsize kLargestNameFile = 1 << 20;
+
+// Reads the name list at `path` into `text`; returns the message refusing it when it cannot.
+std::optional<std::string> readNameFile(const std::string& option, const std::string& path,
+                                        std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (in) {
+        text.resize(static_cast<std::size_t>(kLargestNameFile) + 1);
+        in.read(text.data(), kLargestNameFile + 1);
+        text.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    if (!in && !in.eof()) {
+        return option + " の名前のファイル「" + path + "」を読み込めません。";
+    }
+    if (text.size() > static_cast<std::size_t>(kLargestNameFile)) {
+        return option + " の名前のファイル「" + path + "」が大きすぎます。";
+    }
+    return std::nullopt;
+}
+
+// The roster of the name lists given for a table of `params`, or the message refusing them.
+std::variant<Roster, std::string> readRoster(const TableKind& kind, const Options& options,
+                                             const RunParameters& params)
+{
+    Roster roster;
+    std::vector<NameGroup> groups;
+    const std::vector<NameGroup> kindGroups = rosterGroups(kind.matchKind, params);
+    for (std::size_t group = 0; group < kind.nameOptions.size(); ++group) {
+        const std::string& option = kind.nameOptions[group];
+        const auto path = optionalValue(options, option);
+        if (!path) {
+            continue;
+        }
+        std::string text;
+        if (auto problem = readNameFile(option, *path, text)) {
+            return *problem;
+        }
+        roster.groups[group] = nameLines(text);
+        groups.push_back(kindGroups[group]);
+    }
+    if (auto problem = rosterProblem(roster, groups)) {
+        return *problem;
+    }
+    return roster;
+}
+
 int runKind(const TableKind& kind, const std::vector<std::string>& args, std::ostream& out,
             std::ostream& err, const PdfRenderer& renderPdf)
 {
     std::vector<std::string> known = kind.countOptions;
-    known.insert(known.end(),
-                 {"--format", "--pdf", "--print-ops", "--csv", "--encoding", "--seed"});
+    known.insert(known.end(), {"--format", "--pdf", "--print-ops", "--csv", "--encoding", "--seed",
+                               "--player-sheets"});
     known.insert(known.end(), kBuildOptions.begin(), kBuildOptions.end());
     known.insert(known.end(), kind.leavingOptions.begin(), kind.leavingOptions.end());
+    known.insert(known.end(), kind.nameOptions.begin(), kind.nameOptions.end());
     std::vector<std::string> flags = kBuildFlags;
     flags.push_back("--random");
     const Options options = parseOptions(args, 1, known, flags);
@@ -251,8 +270,10 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         err << refusal(kind.name + " の表には --csv がありません。") << "\n";
         return kRefused;
     }
-    if (outputs.pdf && !renderPdf) {
-        err << refusal("ここでは --pdf を使えません。") << "\n";
+    if ((outputs.pdf || outputs.playerSheets) && !renderPdf) {
+        err << refusal(std::string("ここでは ") + (outputs.pdf ? "--pdf" : "--player-sheets") +
+                       " を使えません。")
+            << "\n";
         return kRefused;
     }
     const auto seed = randomSeed(kind, options);
@@ -269,13 +290,22 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
         err << *message << "\n";
         return kRefused;
     }
+    const auto roster = readRoster(kind, options, std::get<RunParameters>(params));
+    if (const auto* message = std::get_if<std::string>(&roster)) {
+        err << *message << "\n";
+        return kRefused;
+    }
     auto built = buildTable(kind, options.values, std::get<RunParameters>(params),
                             std::get<std::optional<std::uint32_t>>(seed));
     if (const auto* message = std::get_if<std::string>(&built)) {
         err << *message << "\n";
         return kRefused;
     }
-    const MatchTable& table = std::get<MatchTable>(built);
+    MatchTable& table = std::get<MatchTable>(built);
+    // Names given now replace those a rebuilt table carried from the table before.
+    if (!std::get<Roster>(roster).empty()) {
+        table.roster = std::get<Roster>(roster);
+    }
     PrintResult print;
     if (outputs.prints()) {
         print = kind.print(table);
@@ -284,7 +314,24 @@ int runKind(const TableKind& kind, const std::vector<std::string>& args, std::os
             return kRefused;
         }
     }
-    if (const auto error = writeFiles(kind, table, outputs, print, renderPdf)) {
+    PrintResult playerSheets;
+    if (outputs.playerSheets) {
+        playerSheets = printPlayerSheets(kind.matchKind, table);
+        if (playerSheets.refused()) {
+            err << playerSheets.message << "\n";
+            return kRefused;
+        }
+    }
+    std::string csv;
+    if (outputs.csv) {
+        csv = kind.csv(table);
+        if (const auto problem = encodingProblem(csv, outputs.encoding)) {
+            err << *problem << "\n";
+            return kRefused;
+        }
+        csv = encodeText(csv, outputs.encoding);
+    }
+    if (const auto error = writeFiles(outputs, print, playerSheets, csv, renderPdf)) {
         err << *error << "\n";
         return kWriteFailed;
     }
@@ -310,6 +357,9 @@ bool wantsHelp(const std::vector<std::string>& args)
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const PdfRenderer& renderPdf)
 {
+    if (!args.empty() && args[0] == "accounts") {
+        return runAccountsCommand(args, out, err, renderPdf);
+    }
     if (wantsHelp(args)) {
         out << usage();
         return finish(out, err);

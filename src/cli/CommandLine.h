@@ -1,17 +1,12 @@
 #pragma once
 
-#include "output/PrintDocument.h"
+#include "output/PdfRenderer.h"
 
-#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace zoruka {
-
-// Print documents as the bytes of a PDF file. zoruka-cli passes the renderer here, so that this
-// library stays free of Qt.
-using PdfRenderer = std::function<std::string(const std::vector<PrintDocument>& documents)>;
 
 // zoruka-cli: builds a match table with the same checks and messages as its screen and prints
 // it, or writes its print layout, PDF and CSV files, all of them or none. `args` are the

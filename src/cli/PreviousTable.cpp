@@ -1,6 +1,7 @@
 #include "cli/PreviousTable.h"
 
 #include "matchtable/KindCounts.h"
+#include "matchtable/Roster.h"
 #include "matchtable/SeatLayout.h"
 #include "output/TableJson.h"
 
@@ -23,6 +24,30 @@ std::optional<int> countIn(const Json& value, int least)
     const auto number = value.get<long long>();
     return number >= least && number <= kMaxCount ? std::optional(static_cast<int>(number))
                                                   : std::nullopt;
+}
+
+// The names of a table written with them, group by group; nothing when they are not a list of
+// texts per group.
+std::optional<Roster> rosterOf(MatchKind kind, const Json& data)
+{
+    Roster roster;
+    if (!data.contains("names")) {
+        return roster;
+    }
+    const Json& names = data.at("names");
+    for (int group = 0; group < groupCount(kind); ++group) {
+        const Json& list = names.at(tableJsonNames(kind).names[static_cast<std::size_t>(group)]);
+        if (!list.is_array()) {
+            return std::nullopt;
+        }
+        for (const Json& name : list) {
+            if (!name.is_string()) {
+                return std::nullopt;
+            }
+            roster.groups[static_cast<std::size_t>(group)].push_back(name.get<std::string>());
+        }
+    }
+    return roster;
 }
 
 // The table the JSON describes, or nothing when it is not one zoruka-cli writes.
@@ -91,7 +116,20 @@ std::variant<MatchTable, std::string> readTableJson(MatchKind kind, const std::s
         if (data.at("kind") != tableJsonNames(kind).kind) {
             return std::string(kPreviousOtherKind) + path;
         }
-        if (auto table = tableOf(kind, data)) {
+        auto table = tableOf(kind, data);
+        const auto roster = rosterOf(kind, data);
+        if (table && roster) {
+            // Names of other counts, or names no table could show, are no names of this table.
+            std::vector<NameGroup> groups;
+            for (const NameGroup& group : rosterGroups(kind, table->params)) {
+                if (!roster->groups[static_cast<std::size_t>(group.group)].empty()) {
+                    groups.push_back(group);
+                }
+            }
+            if (auto problem = rosterProblem(*roster, groups, BlankNames::Allowed)) {
+                return std::string(kPreviousUnreadable) + path + "（" + *problem + "）";
+            }
+            table->roster = *roster;
             return std::move(*table);
         }
     } catch (const Json::exception&) {

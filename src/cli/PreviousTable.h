@@ -13,7 +13,8 @@ inline constexpr std::string_view kPreviousUnreadable = "前のゾルカを読�
 inline constexpr std::string_view kPreviousOtherKind = "前のゾルカは種類が違います: ";
 
 // A table of `kind` written by zoruka-cli as JSON (--format json), read back from `path` with
-// its counts, pairs and rests, for a lineup change; or the message refusing the file.
+// its counts, pairs, rests and names, for a lineup change; or the message refusing the file (a
+// file whose names rosterProblem() refuses included).
 std::variant<MatchTable, std::string> readTableJson(MatchKind kind, const std::string& path);
 
 } // namespace zoruka

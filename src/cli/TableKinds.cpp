@@ -45,7 +45,9 @@ std::vector<TableKind> makeKinds()
     doubles.leavingOptions = {"--leaving"};
     doubles.countOptions = {"--participants", "--courts", "--games"};
     doubles.countHelp = "  --participants N   players 1..N\n"
-                        "  --courts C         4 x C players are on court each game\n";
+                        "  --courts C         4 x C players are on court each game\n"
+                        "  --names FILE       the players' names, one a line in number order\n";
+    doubles.nameOptions = {"--names"};
     doubles.check = [](const std::vector<std::string>& c) {
         return checked(doubles_setup::check(c[0], c[1], c[2]));
     };
@@ -58,9 +60,7 @@ std::vector<TableKind> makeKinds()
     doubles.json = doublesTableJson;
     doubles.grid = doublesGrid;
     doubles.print = printDoubles;
-    doubles.csv = [](const MatchTable& table, TextEncoding encoding) {
-        return encodeText(doublesCsv(table), encoding);
-    };
+    doubles.csv = doublesCsv;
     kinds.push_back(doubles);
 
     TableKind mixed;
@@ -69,7 +69,9 @@ std::vector<TableKind> makeKinds()
     mixed.leavingOptions = {"--leaving-men", "--leaving-women"};
     mixed.countOptions = {"--men", "--women", "--courts", "--games"};
     mixed.countHelp = "  --men M --women W  men 1..M and women 1..W, each pair a man and a woman\n"
-                      "  --courts C         2 x C men and 2 x C women are on court each game\n";
+                      "  --courts C         2 x C men and 2 x C women are on court each game\n"
+                      "  --men-names FILE --women-names FILE   the men's and the women's names\n";
+    mixed.nameOptions = {"--men-names", "--women-names"};
     mixed.check = [](const std::vector<std::string>& c) {
         return checked(mixed_setup::check(c[0], c[1], c[2], c[3]));
     };
@@ -82,9 +84,7 @@ std::vector<TableKind> makeKinds()
     mixed.json = mixedTableJson;
     mixed.grid = mixedGrid;
     mixed.print = printMixed;
-    mixed.csv = [](const MatchTable& table, TextEncoding encoding) {
-        return encodeText(mixedCsv(table), encoding);
-    };
+    mixed.csv = mixedCsv;
     kinds.push_back(mixed);
 
     TableKind team;
@@ -93,7 +93,9 @@ std::vector<TableKind> makeKinds()
     team.leavingOptions = {"--leaving-a", "--leaving-b"};
     team.countOptions = {"--a-size", "--b-size", "--courts", "--games"};
     team.countHelp = "  --a-size NA --b-size NB   players of the A team and of the B team\n"
-                     "  --courts C         an A pair against a B pair on each court\n";
+                     "  --courts C         an A pair against a B pair on each court\n"
+                     "  --a-names FILE --b-names FILE   the names of the A and the B team\n";
+    team.nameOptions = {"--a-names", "--b-names"};
     team.check = [](const std::vector<std::string>& c) {
         return checked(team_setup::check(c[0], c[1], c[2], c[3]));
     };
@@ -111,7 +113,10 @@ std::vector<TableKind> makeKinds()
     fixed.leavingOptions = {"--leaving-a", "--leaving-b"};
     fixed.countOptions = {"--a-pairs", "--b-pairs", "--courts", "--games"};
     fixed.countHelp = "  --a-pairs NA --b-pairs NB fixed pairs of the A team and of the B team\n"
-                      "  --courts C         an A pair against a B pair on each court\n";
+                      "  --courts C         an A pair against a B pair on each court\n"
+                      "  --a-names FILE --b-names FILE   the names of the A and the B pairs,\n"
+                      "                     one pair a line (\"山田・佐藤\")\n";
+    fixed.nameOptions = {"--a-names", "--b-names"};
     fixed.check = [](const std::vector<std::string>& c) {
         return checked(fixed_pair_setup::check(c[0], c[1], c[2], c[3]));
     };

@@ -4,7 +4,6 @@
 #include "matchtable/MatchKind.h"
 #include "matchtable/ResultStore.h"
 #include "output/PrintResult.h"
-#include "output/TextEncoding.h"
 
 #include <cstdint>
 #include <functional>
@@ -22,6 +21,8 @@ struct TableKind {
     std::string countHelp;                 // the lines of --help that explain them
     // With --from-game: who leaves, per rotation group ("--leaving 3,8").
     std::vector<std::string> leavingOptions;
+    // The files of each group's names, in group order ("--names").
+    std::vector<std::string> nameOptions;
 
     // The run parameters of the typed counts, or the screen's message refusing them.
     std::function<std::variant<RunParameters, std::string>(const std::vector<std::string>& counts)>
@@ -32,8 +33,8 @@ struct TableKind {
     std::function<std::string(const MatchTable&)> json;
     std::function<GridModel(const MatchTable&)> grid;
     std::function<PrintResult(const MatchTable&)> print; // empty: the kind has no print layout
-    // Empty: the kind has no CSV export. Otherwise the CSV file's bytes in the encoding.
-    std::function<std::string(const MatchTable&, TextEncoding)> csv;
+    // Empty: the kind has no CSV export. Otherwise the CSV file's text (UTF-8).
+    std::function<std::string(const MatchTable&)> csv;
 };
 
 const std::vector<TableKind>& tableKinds();

@@ -326,8 +326,11 @@ MatchTable rebuiltTable(MatchKind kind, const MatchTable& previous, const Lineup
             throw std::invalid_argument("lineup change: too few players for the courts");
         }
     }
-    return searchTableInRounds(kind, previous, change.fromGame - 1, params, change.leaving,
-                               options);
+    MatchTable table = searchTableInRounds(kind, previous, change.fromGame - 1, params,
+                                           change.leaving, options);
+    // The players who stay keep their names; newcomers have none yet.
+    table.roster = previous.roster.resized(sizes);
+    return table;
 }
 
 } // namespace zoruka

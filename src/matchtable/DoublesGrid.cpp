@@ -61,16 +61,18 @@ void fillGame(GridModel& grid, const MatchTable& table, int game, const std::vec
                 continue;
             }
             const Pair opponents = table.results.pair(game, slot % 2 == 1 ? slot + 1 : slot - 1);
-            grid.cell(row, column++) = {pairText(pair.first, pair.second), CellAlignment::Centre,
-                                        false};
-            grid.cell(row, column++) = {pairText(opponents.first, opponents.second),
+            grid.cell(row, column++) = {pairText(table.roster, 0, pair.first, pair.second),
                                         CellAlignment::Centre, false};
+            grid.cell(row,
+                      column++) = {pairText(table.roster, 0, opponents.first, opponents.second),
+                                   CellAlignment::Centre, false};
             written.insert(written.end(),
                            {pair.first, pair.second, opponents.first, opponents.second});
             break;
         }
     }
-    grid.cell(row, sides + 1) = {restListText(rests), CellAlignment::LeftBottom, false};
+    grid.cell(row, sides + 1) = {restsText(table.roster, 0, rests), CellAlignment::LeftBottom,
+                                 false};
 }
 
 } // namespace
@@ -80,6 +82,7 @@ GridModel doublesGrid(const MatchTable& table)
     const RunParameters& params = table.params;
     GridModel grid = tableGrid(2, params.games, 2 * params.courts + 2, CellAlignment::CentreBottom);
     layOutHeader(grid, params);
+    sizeColumnsForNames(grid, table.roster);
 
     const auto order = courtOrder(table);
     const auto rests = tableRests(table, MatchKind::Doubles, 0);

@@ -25,9 +25,10 @@ GridModel mixedGrid(const MatchTable& table)
     for (int game = 1; game <= table.builtGames(); ++game) {
         for (int slot = 1; slot <= 2 * params.courts; ++slot) {
             const Pair pair = table.results.pair(game, slot);
-            grid.cell(game + 2, 2 * slot - 1) = {std::to_string(pair.first), CellAlignment::Centre};
-            grid.cell(game + 2, 2 * slot) = {std::to_string(pair.second), CellAlignment::Centre,
-                                             false, true};
+            grid.cell(game + 2, 2 * slot - 1) = {playerText(table.roster, 0, pair.first),
+                                                 CellAlignment::Centre};
+            grid.cell(game + 2, 2 * slot) = {playerText(table.roster, 1, pair.second),
+                                             CellAlignment::Centre, false, true};
         }
     }
     return grid;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matchtable/Roster.h"
 #include "matchtable/RunParameters.h"
 
 #include <array>
@@ -54,13 +55,15 @@ private:
 // The players resting in one game, per rotation group (see MatchKind).
 using GameRests = std::array<std::vector<int>, 2>;
 
-// A built table: the counts it was made from and its pairs.
+// A built table: the counts it was made from, its pairs, and who the numbers are when known.
 struct MatchTable {
     RunParameters params;
     ResultStore results;
     // Element g - 1: who rests in game g, for tables that choose their own rests (balanced and
     // rebuilt tables; see TableRests.h). Empty when the rests follow the plain rotation.
     std::vector<GameRests> rests;
+    // Empty: the players are known by number only, and nothing shows or prints a name.
+    Roster roster;
 
     int builtGames() const { return results.builtGames(params.games); }
 };

@@ -1,5 +1,7 @@
 #include "matchtable/TableGrid.h"
 
+#include "matchtable/RestRotation.h"
+
 namespace zoruka {
 
 GridModel tableGrid(int headerRows, int games, int columns, CellAlignment labelAlignment)
@@ -26,6 +28,45 @@ GridModel tableGrid(int headerRows, int games, int columns, CellAlignment labelA
 std::string pairText(int first, int second)
 {
     return std::to_string(first) + "-" + std::to_string(second);
+}
+
+std::string playerText(const Roster& roster, int group, int number)
+{
+    return roster.nameOrNumber(group, number);
+}
+
+std::string pairText(const Roster& roster, int group, int first, int second)
+{
+    if (!roster.names(group)) {
+        return pairText(first, second);
+    }
+    return roster.nameOrNumber(group, first) + "・" + roster.nameOrNumber(group, second);
+}
+
+std::string restsText(const Roster& roster, int group, const std::vector<int>& rests)
+{
+    if (!roster.names(group)) {
+        return restListText(rests);
+    }
+    std::string text;
+    for (const int player : rests) {
+        text += (text.empty() ? "" : "、") + roster.nameOrNumber(group, player);
+    }
+    return text;
+}
+
+void sizeColumnsForNames(GridModel& grid, const Roster& roster)
+{
+    // The width of a mixed doubles table's number columns, which the view widens for names.
+    constexpr int kNameColumnTwips = 500;
+    if (roster.empty()) {
+        return;
+    }
+    for (std::size_t column = 1; column < grid.columnTwips.size(); ++column) {
+        if (grid.columnTwips[column] == 0) {
+            grid.columnTwips[column] = kNameColumnTwips;
+        }
+    }
 }
 
 } // namespace zoruka

@@ -31,10 +31,14 @@ GridModel teamGrid(const MatchTable& table)
 {
     GridModel grid =
         teamsGrid(table.params, [](int court) { return std::to_string(court) + "コート"; });
+    sizeColumnsForNames(grid, table.roster);
     for (int game = 1; game <= table.builtGames(); ++game) {
         for (int slot = 1; slot <= 2 * table.params.courts; ++slot) {
             const Pair pair = table.results.pair(game, slot);
-            grid.cell(game + 1, slot) = {pairText(pair.first, pair.second), CellAlignment::Centre};
+            // Odd slots hold the A team's pairs, even slots the B team's.
+            grid.cell(game + 1,
+                      slot) = {pairText(table.roster, 1 - slot % 2, pair.first, pair.second),
+                               CellAlignment::Centre};
         }
     }
     return grid;
@@ -44,12 +48,14 @@ GridModel fixedPairGrid(const MatchTable& table)
 {
     GridModel grid =
         teamsGrid(table.params, [](int court) { return "コート" + std::to_string(court); });
+    sizeColumnsForNames(grid, table.roster);
     for (int game = 1; game <= table.builtGames(); ++game) {
         for (int court = 1; court <= storedCourts(table, game); ++court) {
             const Pair match = table.results.pair(game, court);
-            grid.cell(game + 1, 2 * court - 1) = {std::to_string(match.first),
+            grid.cell(game + 1, 2 * court - 1) = {playerText(table.roster, 0, match.first),
                                                   CellAlignment::Centre};
-            grid.cell(game + 1, 2 * court) = {std::to_string(match.second), CellAlignment::Centre};
+            grid.cell(game + 1, 2 * court) = {playerText(table.roster, 1, match.second),
+                                              CellAlignment::Centre};
         }
     }
     return grid;

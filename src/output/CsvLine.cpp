@@ -2,18 +2,31 @@
 
 namespace zoruka {
 
-std::string csvLine(std::initializer_list<std::string_view> fields)
+namespace {
+
+template <class Fields> std::string joined(const Fields& fields)
 {
     std::string line;
-    for (std::string_view field : fields) {
+    for (const std::string_view field : fields) {
         if (!line.empty()) {
             line += ',';
         }
         line += '"';
-        line += field;
+        for (const char c : field) {
+            line += c;
+            if (c == '"') {
+                line += '"';
+            }
+        }
         line += '"';
     }
     return line + "\r\n";
 }
+
+} // namespace
+
+std::string csvLine(std::initializer_list<std::string_view> fields) { return joined(fields); }
+
+std::string csvLine(const std::vector<std::string>& fields) { return joined(fields); }
 
 } // namespace zoruka

@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 #include "output/ExportedRests.h"
 #include "output/GameBlockSheets.h"
+#include "output/RosterLegend.h"
 #include "output/SheetHeading.h"
 #include "output/TableLabels.h"
 
@@ -81,9 +82,10 @@ PrintResult printDoubles(const MatchTable& table)
         {GameBlockSheets::kLeftMargin, participantsLabel(params.participants)},
         {kCourtsHeadingX, courtsLabel(params.courts)},
     };
-    GameBlockSheets sheets(shape.height, kNumberRise, [&heading](PrintBuilder& out) {
-        drawSheetHeading(out, kHeadingTop, heading);
-    });
+    GameBlockSheets sheets = sheetsWithLegend(
+        shape.height, kNumberRise,
+        [heading](PrintBuilder& out) { drawSheetHeading(out, kHeadingTop, heading); }, table.roster,
+        {{"参加者"}});
     const int slots = 2 * params.courts;
     for (std::size_t g = 0; g < rests.size(); ++g) {
         const int game = static_cast<int>(g) + 1;

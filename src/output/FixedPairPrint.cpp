@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 #include "matchtable/FixedPairGenerator.h"
 #include "output/GameBlockSheets.h"
+#include "output/RosterLegend.h"
 #include "output/SheetHeading.h"
 #include "output/TableLabels.h"
 
@@ -53,10 +54,12 @@ PrintResult printFixedPairs(const MatchTable& table)
     if (games == 0) {
         return PrintResult::refusal(fixed_pair_print::kTitle, fixed_pair_print::kNothingToPrint);
     }
-    GameBlockSheets sheets(GameBlockSheets::rowsHeight(params.courts), kNumberRise,
-                           [fields = heading(params)](PrintBuilder& out) {
-                               drawSheetHeading(out, kHeadingTop, fields);
-                           });
+    GameBlockSheets sheets =
+        sheetsWithLegend(GameBlockSheets::rowsHeight(params.courts), kNumberRise,
+                         [fields = heading(params)](PrintBuilder& out) {
+                             drawSheetHeading(out, kHeadingTop, fields);
+                         },
+                         table.roster, {{"Aチーム"}, {"Bチーム", kPaletteLightRed}});
     for (int game = 1; game <= games; ++game) {
         // The outline closes the last court row, so only the rows above it are ruled.
         sheets.addBlock(game, courtRows(table, game), params.courts - 1);

@@ -10,19 +10,12 @@ namespace zoruka {
 
 namespace {
 
-constexpr const char* kFont = "HG丸ゴシックM - PRO";
-
-constexpr double kFirstRowTop = 16;
-constexpr double kBlockWidth = 50;
-constexpr double kBlockGap = 7;
-constexpr double kRowGap = 10;
 constexpr double kMemberWidth = 16;
 constexpr double kNumberOffset = 8;
 constexpr double kNumberSize = 20;
 constexpr double kTwoRowLimit = 86;
 
 constexpr int kBlocksPerRow = 5;
-constexpr int kGamesPerSheet = 10;
 
 } // namespace
 
@@ -39,11 +32,24 @@ GameBlockSheets::pairSlotRows(const ResultStore& results, int game, int slots, i
     return rows;
 }
 
+GameBlockSheets::SheetArrangement GameBlockSheets::standardArrangement(double blockHeight)
+{
+    return {kBlocksPerRow, blockHeight < kTwoRowLimit ? 2 : 1};
+}
+
 GameBlockSheets::GameBlockSheets(double blockHeight, double numberRise,
                                  std::function<void(PrintBuilder&)> heading)
-    : m_blockHeight(blockHeight), m_numberRise(numberRise), m_twoRows(blockHeight < kTwoRowLimit),
-      m_heading(std::move(heading)), m_out(Orientation::Landscape), m_onSheet(kGamesPerSheet),
-      m_inRow(kBlocksPerRow), m_rowTop(kFirstRowTop)
+    : GameBlockSheets(blockHeight, numberRise, std::move(heading), standardArrangement(blockHeight))
+{
+}
+
+GameBlockSheets::GameBlockSheets(double blockHeight, double numberRise,
+                                 std::function<void(PrintBuilder&)> heading,
+                                 SheetArrangement arrangement)
+    : m_blockHeight(blockHeight), m_numberRise(numberRise), m_arrangement(arrangement),
+      m_heading(std::move(heading)), m_out(Orientation::Landscape),
+      m_onSheet(arrangement.blocksPerRow * arrangement.rows), m_inRow(arrangement.blocksPerRow),
+      m_rowTop(kFirstRowTop)
 {
     m_out.setFont(kFont);
 }
@@ -61,15 +67,11 @@ GameBlockSheets::Corner GameBlockSheets::placeNextBlock()
 {
     ++m_onSheet;
     ++m_inRow;
-    if (m_onSheet > kGamesPerSheet) {
+    if (m_onSheet > m_arrangement.blocksPerRow * m_arrangement.rows) {
         startSheet();
-    } else if (m_inRow > kBlocksPerRow) {
-        if (m_twoRows) {
-            m_rowTop += m_blockHeight + kRowGap;
-            m_inRow = 1;
-        } else {
-            startSheet();
-        }
+    } else if (m_inRow > m_arrangement.blocksPerRow) {
+        m_rowTop += m_blockHeight + kRowGap;
+        m_inRow = 1;
     }
     return {kLeftMargin + (m_inRow - 1) * (kBlockWidth + kBlockGap), m_rowTop};
 }

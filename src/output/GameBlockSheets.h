@@ -21,9 +21,19 @@ namespace zoruka {
 // (10 pt) stands 5 mm above. A number that would reach its cell's right-hand line (any two-digit
 // number in the print font) ends where a one-digit number ends instead, so that the column's
 // numbers stand right-aligned. Positions are millimetres from the sheet's top-left corner.
+//
+// A sheet that needs room beside its blocks (a legend of names) may hold fewer blocks to a row,
+// or a single row (SheetArrangement).
 class GameBlockSheets {
 public:
+    // The font of every text of a match table's sheets.
+    static constexpr const char* kFont = "HG丸ゴシックM - PRO";
     static constexpr double kLeftMargin = 5;
+    static constexpr double kFirstRowTop = 16;
+    static constexpr double kBlockWidth = 50;
+    static constexpr double kBlockGap = 7;
+    static constexpr double kRowGap = 10;
+    static constexpr double kTitleRise = 5; // the game title's top above its block
     static constexpr double kHeaderHeight = 8;
     static constexpr double kRowHeight = 10;
     static constexpr double kLabelColumnX = 32; // from the block's left edge
@@ -53,6 +63,17 @@ public:
         double y = 0;
     };
 
+    // How many blocks stand side by side and how many such rows make a sheet.
+    struct SheetArrangement {
+        int blocksPerRow = 5;
+        int rows = 1;
+
+        bool operator==(const SheetArrangement&) const = default;
+    };
+
+    // Five blocks to a row; two rows while a block is less than 86 mm tall, else one.
+    static SheetArrangement standardArrangement(double blockHeight);
+
     // The rows of pair slots 1..`slots` of `game`: the two members and the court side
     // (" 1-A", " 1-B", ...), the second member in `secondColour`.
     static std::vector<Row> pairSlotRows(const ResultStore& results, int game, int slots,
@@ -62,6 +83,9 @@ public:
     // `heading` draws the heading of every sheet (in black, before its blocks).
     GameBlockSheets(double blockHeight, double numberRise,
                     std::function<void(PrintBuilder&)> heading);
+    // As above, arranged as `arrangement` says.
+    GameBlockSheets(double blockHeight, double numberRise,
+                    std::function<void(PrintBuilder&)> heading, SheetArrangement arrangement);
 
     // Places the block of `game` after the previous one, starting a sheet when needed, and draws
     // its frame (a light line under each of the first `ruledRows` rows) and its texts.
@@ -83,7 +107,7 @@ private:
 
     double m_blockHeight;
     double m_numberRise;
-    bool m_twoRows;
+    SheetArrangement m_arrangement;
     std::function<void(PrintBuilder&)> m_heading;
     PrintBuilder m_out;
     // Both counters start full, so the first block opens the first sheet.

@@ -1,9 +1,9 @@
 #include "output/MixedCsv.h"
 
 #include "output/CsvLine.h"
-#include "output/OutputFile.h"
 #include "output/TableCsv.h"
 #include "output/TableLabels.h"
+#include "output/TextFile.h"
 
 namespace zoruka {
 
@@ -14,13 +14,14 @@ std::string mixedCsv(const MatchTable& table)
     return tableCsv(table,
                     csvLine({"", "男 " + participantsLabel(params.men),
                              "女 " + participantsLabel(params.women), courtsLabel(params.courts)}),
-                    csvLine({"試合番号", "ベア男性", "ベア女性", "コート番号"}));
+                    {"試合番号", "ベア男性", "ベア女性", "コート番号"},
+                    {{"男性氏名", "女性氏名"}, {0, 1}, {"男", "女"}});
 }
 
 std::optional<std::string> writeMixedCsv(const MatchTable& table, const std::string& path,
                                          TextEncoding encoding)
 {
-    return writeOutputFile(path, encodeText(mixedCsv(table), encoding));
+    return writeTextFile(path, mixedCsv(table), encoding);
 }
 
 } // namespace zoruka

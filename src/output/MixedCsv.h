@@ -22,11 +22,12 @@ inline constexpr std::string_view kDone = "Mixダブルスゾルカ抜出処理�
 // "女  8 名", "（  2 面 )"), after the first one only the header line ("試合番号", "ベア男性",
 // "ベア女性", "コート番号"), then one line per pair slot in slot order (game "第  1 試合", man
 // " 3", woman " 8", court side " 1-B"). Numbers are two-character fields. No built game, no
-// lines.
+// lines. With a roster (see tableCsv) the header gains "男性氏名", "女性氏名", each pair line the
+// man's and the woman's names, and the roster follows with "男" and "女" before the numbers.
 std::string mixedCsv(const MatchTable& table);
 
-// Writes mixedCsv() in `encoding` to `path` as writeOutputFile() does; returns nothing when
-// done, else the message to show.
+// Writes mixedCsv() in `encoding` to `path` as writeTextFile() does; returns nothing when done,
+// else the message to show.
 std::optional<std::string> writeMixedCsv(const MatchTable& table, const std::string& path,
                                          TextEncoding encoding);
 

@@ -2,6 +2,7 @@
 
 #include "output/DoublesPrint.h"
 #include "output/GameBlockSheets.h"
+#include "output/RosterLegend.h"
 #include "output/SheetHeading.h"
 #include "output/TableLabels.h"
 
@@ -41,10 +42,11 @@ PrintResult printMixed(const MatchTable& table)
     if (games == 0) {
         return PrintResult::refusal(mixed_print::kTitle, doubles_print::kNothingToPrint);
     }
-    GameBlockSheets sheets(blockHeight, kNumberRise,
-                           [fields = headingFields(params)](PrintBuilder& out) {
-                               drawSheetHeading(out, kHeadingTop, fields);
-                           });
+    GameBlockSheets sheets = sheetsWithLegend(blockHeight, kNumberRise,
+                                              [fields = headingFields(params)](PrintBuilder& out) {
+                                                  drawSheetHeading(out, kHeadingTop, fields);
+                                              },
+                                              table.roster, {{"男性"}, {"女性", kPaletteLightRed}});
     for (int game = 1; game <= games; ++game) {
         // The outline closes the last slot row, so only the rows above it are ruled.
         sheets.addBlock(game,

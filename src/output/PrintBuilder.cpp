@@ -2,6 +2,8 @@
 
 #include "output/TextFit.h"
 
+#include <algorithm>
+
 namespace zoruka {
 
 PrintBuilder::PrintBuilder(Orientation orientation, Paper paper)
@@ -44,6 +46,14 @@ void PrintBuilder::textEndingWithin(double x, double y, std::string_view text, d
     addFitted(x, y, text, x - left, true);
 }
 
+void PrintBuilder::textCentredWithin(double left, double right, double y, std::string_view text)
+{
+    const double room = right - left;
+    FittedText fitted = fitText(text, m_fontSize, room);
+    const double x = left + std::max(0.0, (room - printedWidth(fitted.text, fitted.size)) / 2);
+    addText(x, y + lowering(fitted.size), std::move(fitted.text), fitted.size, false);
+}
+
 void PrintBuilder::addText(double x, double y, std::string text, double size, bool endsAtX)
 {
     currentPage().operations.emplace_back(
@@ -53,9 +63,13 @@ void PrintBuilder::addText(double x, double y, std::string text, double size, bo
 void PrintBuilder::addFitted(double x, double y, std::string_view text, double room, bool endsAtX)
 {
     FittedText fitted = fitText(text, m_fontSize, room);
+    addText(x, y + lowering(fitted.size), std::move(fitted.text), fitted.size, endsAtX);
+}
+
+double PrintBuilder::lowering(double size) const
+{
     // Zero when the text fits, so that it prints exactly as text() would print it.
-    const double lowered = printedAscent(m_fontSize) - printedAscent(fitted.size);
-    addText(x, y + lowered, std::move(fitted.text), fitted.size, endsAtX);
+    return printedAscent(m_fontSize) - printedAscent(size);
 }
 
 void PrintBuilder::line(double x1, double y1, double x2, double y2)
@@ -66,6 +80,11 @@ void PrintBuilder::line(double x1, double y1, double x2, double y2)
 void PrintBuilder::box(double x1, double y1, double x2, double y2)
 {
     currentPage().operations.emplace_back(PrintBox{x1, y1, x2, y2, m_lineWidth, m_colour});
+}
+
+void PrintBuilder::filledBox(double x1, double y1, double x2, double y2, int fill)
+{
+    currentPage().operations.emplace_back(PrintBox{x1, y1, x2, y2, m_lineWidth, m_colour, fill});
 }
 
 void PrintBuilder::newPage() { m_pageOpen = false; }

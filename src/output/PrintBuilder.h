@@ -34,8 +34,12 @@ public:
     void textWithin(double x, double y, std::string_view text, double right);
     // As textEndingAt(), kept right of `left` by fitText(), keeping the baseline likewise.
     void textEndingWithin(double x, double y, std::string_view text, double left);
+    // `text` centred between `left` and `right`, kept between them as textWithin() keeps it.
+    void textCentredWithin(double left, double right, double y, std::string_view text);
     void line(double x1, double y1, double x2, double y2);
     void box(double x1, double y1, double x2, double y2);
+    // A box filled with the palette colour `fill`, outlined in the current colour and width.
+    void filledBox(double x1, double y1, double x2, double y2, int fill);
 
     // Ends the current page; the document goes on with a new page at the next drawing.
     void newPage();
@@ -49,6 +53,8 @@ private:
     PrintPage& currentPage();
     void addText(double x, double y, std::string text, double size, bool endsAtX);
     void addFitted(double x, double y, std::string_view text, double room, bool endsAtX);
+    // How far a text made smaller to `size` moves down to keep the baseline of the current size.
+    double lowering(double size) const;
 
     std::vector<PrintDocument> m_documents;
     bool m_documentOpen = false;

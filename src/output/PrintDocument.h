@@ -12,7 +12,11 @@ namespace zoruka {
 
 // Colours are numbers of the basic 16-colour palette.
 inline constexpr int kPaletteBlack = 0;
+inline constexpr int kPaletteSilver = 7;
+inline constexpr int kPaletteLightBlue = 9;
 inline constexpr int kPaletteLightRed = 12;
+// A box drawn as an outline only.
+inline constexpr int kNoFill = -1;
 
 // Line widths are given in printer drawing units; one unit is this many millimetres.
 inline constexpr double kMillimetresPerLineUnit = 0.1;
@@ -48,7 +52,8 @@ struct PrintLine {
     bool operator==(const PrintLine&) const = default;
 };
 
-// The outline of the rectangle with opposite corners (x1, y1) and (x2, y2).
+// The outline of the rectangle with opposite corners (x1, y1) and (x2, y2), filled when `fill`
+// names a colour.
 struct PrintBox {
     double x1 = 0;
     double y1 = 0;
@@ -56,6 +61,7 @@ struct PrintBox {
     double y2 = 0;
     int width = 1; // printer drawing units
     int colour = kPaletteBlack;
+    int fill = kNoFill; // the colour inside the outline (a chart's bars)
 
     bool operator==(const PrintBox&) const = default;
 };

@@ -1,8 +1,9 @@
 #include "output/PrintOperationsJson.h"
 
+#include "output/JsonText.h"
+
 #include <array>
 #include <charconv>
-#include <cstdio>
 
 namespace zoruka {
 
@@ -14,24 +15,6 @@ std::string number(double value)
     std::array<char, 32> buffer{};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
     return {buffer.data(), end};
-}
-
-std::string quoted(const std::string& text)
-{
-    std::string json = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            std::array<char, 8> escape{};
-            std::snprintf(escape.data(), escape.size(), "\\u%04x", c);
-            json += escape.data();
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
 }
 
 std::string segment(const char* op, double x1, double y1, double x2, double y2, int width,
@@ -46,7 +29,7 @@ std::string fields(const PrintOperation& operation)
 {
     if (const auto* text = std::get_if<PrintText>(&operation)) {
         return "\"op\":\"text\",\"x\":" + number(text->x) + ",\"y\":" + number(text->y) +
-               ",\"text\":" + quoted(text->text) + ",\"font\":" + quoted(text->font) +
+               ",\"text\":" + jsonString(text->text) + ",\"font\":" + jsonString(text->font) +
                ",\"size\":" + number(text->size) + ",\"colour\":" + std::to_string(text->colour) +
                (text->endsAtX ? ",\"align\":\"right\"" : "");
     }
@@ -54,7 +37,8 @@ std::string fields(const PrintOperation& operation)
         return segment("line", line->x1, line->y1, line->x2, line->y2, line->width, line->colour);
     }
     const auto& box = std::get<PrintBox>(operation);
-    return segment("box", box.x1, box.y1, box.x2, box.y2, box.width, box.colour);
+    return segment("box", box.x1, box.y1, box.x2, box.y2, box.width, box.colour) +
+           (box.fill == kNoFill ? "" : ",\"fill\":" + std::to_string(box.fill));
 }
 
 } // namespace

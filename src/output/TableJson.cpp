@@ -4,6 +4,7 @@
 #include "matchtable/KindCounts.h"
 #include "matchtable/SeatLayout.h"
 #include "matchtable/TableRests.h"
+#include "output/JsonText.h"
 
 #include <utility>
 
@@ -39,15 +40,30 @@ std::string object(const Fields& fields)
 
 std::string count(int value) { return std::to_string(value); }
 
+// The names of the roster's first `groups` groups under `keys`, each a list in number order (""
+// for a number without a name).
+std::string namesObject(const Roster& roster, int groups, const std::array<std::string, 2>& keys)
+{
+    Fields fields;
+    for (std::size_t group = 0; group < static_cast<std::size_t>(groups); ++group) {
+        std::string names = "[";
+        for (const std::string& name : roster.groups[group]) {
+            names += (names.size() > 1 ? "," : "") + jsonString(name);
+        }
+        fields.emplace_back(keys[group], names + "]");
+    }
+    return object(fields);
+}
+
 } // namespace
 
 const TableJsonNames& tableJsonNames(MatchKind kind)
 {
     static const std::array<TableJsonNames, 4> names{{
-        {"doubles", {"participants", ""}, "slots", {"rests", ""}},
-        {"mixed", {"men", "women"}, "slots", {"rests_men", "rests_women"}},
-        {"team", {"a_size", "b_size"}, "slots", {"rests_a", "rests_b"}},
-        {"fixed", {"a_pairs", "b_pairs"}, "courts", {"rests_a", "rests_b"}},
+        {"doubles", {"participants", ""}, "slots", {"rests", ""}, {"participants", ""}},
+        {"mixed", {"men", "women"}, "slots", {"rests_men", "rests_women"}, {"men", "women"}},
+        {"team", {"a_size", "b_size"}, "slots", {"rests_a", "rests_b"}, {"a", "b"}},
+        {"fixed", {"a_pairs", "b_pairs"}, "courts", {"rests_a", "rests_b"}, {"a", "b"}},
     }};
     return names[static_cast<std::size_t>(kind)];
 }
@@ -90,8 +106,12 @@ std::string tableJson(MatchKind kind, const MatchTable& table)
         }
         games += object(fields);
     }
-    return object(
-        {{"kind", "\"" + names.kind + "\""}, {"params", object(params)}, {"games", games + "]"}});
+    Fields fields{{"kind", "\"" + names.kind + "\""}, {"params", object(params)}};
+    if (!table.roster.empty()) {
+        fields.emplace_back("names", namesObject(table.roster, groups, names.names));
+    }
+    fields.emplace_back("games", games + "]");
+    return object(fields);
 }
 
 std::string doublesTableJson(const MatchTable& table)

@@ -9,13 +9,14 @@
 namespace zoruka {
 
 // The names a kind's table uses in its JSON: "kind", the counts of its rotation groups in
-// "params" (doubles' second is empty), the slots ("slots", fixed pairs "courts") and the rests of
-// each group.
+// "params" (doubles' second is empty), the slots ("slots", fixed pairs "courts"), the rests of
+// each group and the players' names of each group in "names".
 struct TableJsonNames {
     std::string kind;
     std::array<std::string, 2> sizes;
     std::string slots;
     std::array<std::string, 2> rests;
+    std::array<std::string, 2> names;
 };
 
 const TableJsonNames& tableJsonNames(MatchKind kind);
@@ -24,7 +25,10 @@ const TableJsonNames& tableJsonNames(MatchKind kind);
 std::string tableJson(MatchKind kind, const MatchTable& table);
 
 // A table as one line of JSON (no trailing newline). Slots stand in result-store order (2c-1 =
-// court c side A), rests ascending; the games are those before the first empty one.
+// court c side A), rests ascending; the games are those before the first empty one. A table with
+// a roster has a "names" object after "params": per group the names in number order ("" for a
+// number without one), under "participants" (doubles), "men" and "women" (mixed), "a" and "b"
+// (team, fixed pairs): {"kind":"doubles","params":{...},"names":{"participants":["山田",...]},...}
 // Doubles:
 // {"kind":"doubles","params":{"participants":9,"courts":2,"games":5},
 //  "games":[{"game":1,"slots":[[1,2],[3,8],[4,5],[6,7]],"rests":[9]},...]}

@@ -1,6 +1,7 @@
 #include "output/TeamPrint.h"
 
 #include "output/GameBlockSheets.h"
+#include "output/RosterLegend.h"
 #include "output/SheetHeading.h"
 #include "output/TableLabels.h"
 
@@ -45,10 +46,12 @@ PrintResult printTeam(const MatchTable& table)
         return PrintResult::refusal(team_print::kTitle, team_print::kNothingToPrint);
     }
     const int slots = 2 * params.courts;
-    GameBlockSheets sheets(GameBlockSheets::rowsHeight(slots), kNumberRise,
-                           [fields = heading(params)](PrintBuilder& out) {
-                               drawSheetHeading(out, kHeadingTop, fields);
-                           });
+    GameBlockSheets sheets =
+        sheetsWithLegend(GameBlockSheets::rowsHeight(slots), kNumberRise,
+                         [fields = heading(params)](PrintBuilder& out) {
+                             drawSheetHeading(out, kHeadingTop, fields);
+                         },
+                         table.roster, {{"Aチーム"}, {"Bチーム", kPaletteLightRed}});
     for (int game = 1; game <= games; ++game) {
         // The last ruled line lies on the outline's bottom edge, as the sheet has always drawn it.
         sheets.addBlock(game, teamRows(table.results, game, slots), slots);

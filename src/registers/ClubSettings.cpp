@@ -68,18 +68,45 @@ Check check(const Values& typed)
     return result;
 }
 
-void save(const DatabaseLocation& location, const Values& stored)
+int fiscalStartMonth(const DatabaseLocation& location)
+{
+    Database database = Database::open(location);
+    TableCursor row = database.table(kTable);
+    row.setIndex("Key_マスタ");
+    row.seek(Seek::Equal, {std::string(kCategory), std::string(kFiscalStartSequence)});
+    if (row.noMatch()) {
+        return kDefaultFiscalStartMonth;
+    }
+    return readFiscalStartMonth(row.value("マ_名称")).value_or(kDefaultFiscalStartMonth);
+}
+
+std::optional<int> readFiscalStartMonth(std::string_view typed)
+{
+    const TypedNumber month = readWholeNumber(typed, 1, 12);
+    if (month.status != NumberStatus::Ok) {
+        return std::nullopt;
+    }
+    return static_cast<int>(month.value);
+}
+
+void save(const DatabaseLocation& location, const Values& stored, std::optional<int> fiscalStart)
 {
     Database database = Database::open(location);
     Transaction transaction(database);
-    for (std::size_t field = 0; field < kSequences.size(); ++field) {
+    const auto write = [&](std::string_view sequence, const std::string& value) {
         TableCursor row = database.table(kTable);
-        row.editOrAddNew({std::string(kCategory), std::string(kSequences[field])});
-        row.setValue("マ_名称", stored[field]);
+        row.editOrAddNew({std::string(kCategory), std::string(sequence)});
+        row.setValue("マ_名称", value);
         row.setValue("マ_略称", "");
         row.setValue("マ_教科", "");
         row.setValue("マ_備考", "");
         row.update();
+    };
+    for (std::size_t field = 0; field < kSequences.size(); ++field) {
+        write(kSequences[field], stored[field]);
+    }
+    if (fiscalStart) {
+        write(kFiscalStartSequence, std::to_string(*fiscalStart));
     }
     transaction.commit();
 }

@@ -4,6 +4,7 @@
 #include "store/DatabaseLocation.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,9 +46,23 @@ struct Check {
 // number outside that.
 Check check(const Values& typed);
 
-// Writes the five rows (adding those that are missing) in one transaction: マ_名称 from `stored`,
-// マ_略称, マ_教科 and マ_備考 empty.
-void save(const DatabaseLocation& location, const Values& stored);
+// The month the club's fiscal year starts in, kept as plain digits ("4") in the row "002", which
+// neither the five settings nor the fee list (rows above "010") take up.
+inline constexpr std::string_view kFiscalStartSequence = "002";
+inline constexpr int kDefaultFiscalStartMonth = 4;
+inline constexpr std::string_view kBadFiscalStart = "年度開始月は1～12の数字を選択してください";
+
+// The stored start month, 1 … 12; kDefaultFiscalStartMonth (April) while the row is missing or
+// holds no month.
+int fiscalStartMonth(const DatabaseLocation& location);
+
+// A start month as chosen or typed: a whole number 1 … 12 (full-width digits too), else nothing.
+std::optional<int> readFiscalStartMonth(std::string_view typed);
+
+// Writes the five rows (adding those that are missing), and the fiscal start month's row when one
+// is given, in one transaction: マ_名称 from `stored`, マ_略称, マ_教科 and マ_備考 empty.
+void save(const DatabaseLocation& location, const Values& stored,
+          std::optional<int> fiscalStart = std::nullopt);
 
 // The values as the screen shows them: fees that are whole numbers in the "#,###,##0" pattern,
 // everything else unchanged.

@@ -123,6 +123,11 @@ MemberRegister::Check MemberRegister::check(const Member& typed)
 void MemberRegister::save(const Member& member) const
 {
     Database database = Database::open(m_location);
+    writeMember(database, member);
+}
+
+void writeMember(Database& database, const Member& member)
+{
     TableCursor row = database.table(kTable);
     row.editOrAddNew({member.name});
     row.setValue("会_氏名カナ", member.kana);

@@ -89,4 +89,10 @@ private:
     DatabaseLocation m_location;
 };
 
+class Database;
+
+// What MemberRegister::save() does, on a database the caller holds open (inside its transaction,
+// so that many members are written all or none).
+void writeMember(Database& database, const Member& member);
+
 } // namespace zoruka

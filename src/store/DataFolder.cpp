@@ -49,6 +49,16 @@ DataFolder DataFolder::choose(const DataFolderRequest& request, const fs::path& 
     return {startFolder, false};
 }
 
+fs::path DataFolder::startFolder()
+{
+    std::error_code error;
+    fs::path folder = fs::current_path(error);
+    if (error) {
+        throw UserError("起動したフォルダが見つかりません（削除されたか、開く権限がありません）。");
+    }
+    return folder;
+}
+
 fs::path DataFolder::userHome()
 {
     if (const char* variable = std::getenv("HOME"); variable && fs::path(variable).is_absolute()) {

@@ -30,6 +30,10 @@ struct DataFolder {
                              const std::filesystem::path& startFolder,
                              const std::filesystem::path& home);
 
+    // The folder the program was started in (the current directory). Throws UserError when it
+    // cannot be read, for instance because it was deleted after the terminal entered it.
+    static std::filesystem::path startFolder();
+
     // The user's home folder: $HOME, else the account's home directory. Throws UserError when
     // neither names an absolute folder.
     static std::filesystem::path userHome();

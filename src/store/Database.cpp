@@ -64,18 +64,18 @@ void Database::Closer::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 
 Database Database::open(const DatabaseLocation& location, std::chrono::milliseconds busyTimeout)
 {
-    return Database(location.file(), busyTimeout, Mode::Use);
+    return Database(location, busyTimeout, Mode::Use);
 }
 
 Database Database::openOrCreate(const DatabaseLocation& location,
                                 std::chrono::milliseconds busyTimeout)
 {
-    return Database(location.file(), busyTimeout, Mode::Create);
+    return Database(location, busyTimeout, Mode::Create);
 }
 
 Database Database::openAsIs(const DatabaseLocation& location, std::chrono::milliseconds busyTimeout)
 {
-    return Database(location.file(), busyTimeout, Mode::AsIs);
+    return Database(location, busyTimeout, Mode::AsIs);
 }
 
 Database Database::copyInMemory(const fs::path& file)
@@ -110,8 +110,14 @@ Database Database::copyInMemory(const fs::path& file)
 
 Database::Database(sqlite3* db) : m_db(db) { configure(db, kBusyTimeout); }
 
-Database::Database(const fs::path& path, std::chrono::milliseconds busyTimeout, Mode mode)
+Database::Database(const DatabaseLocation& location, std::chrono::milliseconds busyTimeout,
+                   Mode mode)
 {
+    const fs::path& path = location.file();
+    // A read-only location is never created nor written, not even to set an empty file up.
+    if (location.readOnly() && mode == Mode::Create) {
+        mode = Mode::Use;
+    }
     std::error_code ignored;
     const fs::file_status status = fs::status(path, ignored);
     int flags = SQLITE_OPEN_READWRITE;
@@ -125,7 +131,7 @@ Database::Database(const fs::path& path, std::chrono::milliseconds busyTimeout, 
             throw StoreError::notOurs();
         }
         checkHeader(path);
-        if (!markedWritable(status)) {
+        if (location.readOnly() || !markedWritable(status)) {
             flags = SQLITE_OPEN_READONLY;
             m_writeRefusal = std::make_shared<const StoreError>(StoreError::readOnly());
         }

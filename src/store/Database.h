@@ -31,14 +31,15 @@ public:
     // StoreError when the file is missing, is not a database of this program (the file is not
     // touched then), comes from a newer version of the program, was found damaged when the
     // program started, cannot be read, or stays locked by another program for `busyTimeout`.
-    // A file without write permission, or one another copy of the program writes, opens for
-    // reading; writing to it throws its writeRefusal().
+    // A file without write permission, one another copy of the program writes, or one of a
+    // read-only location (DatabaseLocation::readOnlyFile()) opens for reading; writing to it
+    // throws its writeRefusal().
     static Database open(const DatabaseLocation& location,
                          std::chrono::milliseconds busyTimeout = kBusyTimeout);
 
     // As open(), but first creates the file when there is none (or it holds nothing), in one
     // transaction that asks again whether it is empty: the tables with their indexes and the two
-    // carry-forward expense items.
+    // carry-forward expense items. A read-only location is never created.
     static Database openOrCreate(const DatabaseLocation& location,
                                  std::chrono::milliseconds busyTimeout = kBusyTimeout);
 
@@ -77,7 +78,7 @@ private:
         void operator()(sqlite3* db) const;
     };
 
-    Database(const std::filesystem::path& file, std::chrono::milliseconds busyTimeout, Mode mode);
+    Database(const DatabaseLocation& location, std::chrono::milliseconds busyTimeout, Mode mode);
     explicit Database(sqlite3* db);
     bool isEmpty();
 

@@ -7,6 +7,14 @@ DatabaseLocation::DatabaseLocation(const std::filesystem::path& folder)
 {
 }
 
+DatabaseLocation DatabaseLocation::readOnlyFile(const std::filesystem::path& file)
+{
+    DatabaseLocation location;
+    location.m_file = std::filesystem::absolute(file);
+    location.m_readOnly = true;
+    return location;
+}
+
 const DatabaseLocation& DatabaseLocation::startFolder()
 {
     static const DatabaseLocation location(std::filesystem::current_path());

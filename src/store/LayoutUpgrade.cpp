@@ -34,9 +34,22 @@ void keepReadingSortKey(sqlite3* db)
     fillSortKeys(db, "会員", "会_氏名カナ", "会_氏名カナ順");
 }
 
+// Version 4: the attendance of each day (参加者), which numbers the players of its match tables.
+void addAttendance(sqlite3* db)
+{
+    execute(db, "CREATE TABLE IF NOT EXISTS \"参加者\" (\"参_年\" TEXT NOT NULL DEFAULT '', "
+                "\"参_月\" TEXT NOT NULL DEFAULT '', \"参_日\" TEXT NOT NULL DEFAULT '', "
+                "\"参_順\" INTEGER NOT NULL DEFAULT 0, \"参_氏名\" TEXT NOT NULL DEFAULT '', "
+                "\"参_ゲストF\" INTEGER NOT NULL DEFAULT 0, \"参_性別\" TEXT NOT NULL DEFAULT '', "
+                "\"参_チーム\" TEXT NOT NULL DEFAULT '')");
+    execute(db, "CREATE UNIQUE INDEX IF NOT EXISTS \"Key_参加者\" ON \"参加者\" "
+                "(\"参_年\", \"参_月\", \"参_日\", \"参_順\")");
+}
+
 // Oldest first. A new table is a step of its CREATE TABLE and CREATE INDEX statements.
 constexpr UpgradeStep kUpgradeSteps[] = {
     {3, keepReadingSortKey},
+    {4, addAttendance},
 };
 static_assert(std::end(kUpgradeSteps)[-1].toVersion == kSchemaVersion);
 

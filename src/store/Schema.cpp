@@ -70,6 +70,17 @@ std::vector<TableDef> makeTables()
         {"練習予定",
          {{"練_年", T}, {"練_月", T}, {"練_日", T}},
          {{"Key_練習予定", {"練_年", "練_月", "練_日"}, true}}},
+        // Who came on a day, in the order that numbers them in its match tables.
+        {"参加者",
+         {{"参_年", T},
+          {"参_月", T},
+          {"参_日", T},
+          {"参_順", N},
+          {"参_氏名", T},
+          {"参_ゲストF", N},
+          {"参_性別", T},
+          {"参_チーム", T}},
+         {{"Key_参加者", {"参_年", "参_月", "参_日", "参_順"}, true}}},
     };
 }
 

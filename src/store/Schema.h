@@ -11,7 +11,7 @@ namespace zoruka {
 inline constexpr std::int32_t kApplicationId = 0x5A524B33; // "ZRK3"
 // The layout written by this program (user_version); a later layout raises it and adds an
 // upgrade step (LayoutUpgrade.h).
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
 
 enum class ColumnType {
     Text,   // stored as typed; a new row holds empty text

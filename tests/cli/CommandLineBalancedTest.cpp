@@ -1,31 +1,23 @@
 // The command line's balanced tables, fairness line and rebuilds from a table written as JSON.
-#include "cli/CommandLine.h"
+#include "cli/CliRun.h"
 #include "output/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <fstream>
-#include <sstream>
 
 namespace {
 
 using namespace zoruka;
 using Json = nlohmann::json;
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 CliRun run(std::vector<std::string> args, const std::vector<std::string>& more = {})
 {
     args.insert(args.end(), more.begin(), more.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = runCommandLine(args, out, err);
-    return {exitCode, out.str(), err.str()};
+    return test::runCli(args);
 }
 
 const std::vector<std::string> kDoubles{"doubles", "--participants", "12", "--courts",

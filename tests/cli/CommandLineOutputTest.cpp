@@ -1,6 +1,6 @@
 // The command line's file outputs: the print layout as JSON lines and the CSV file. The PDF
 // itself is tested with the renderer; here a stand-in renderer only counts what it is given.
-#include "cli/CommandLine.h"
+#include "cli/CliRun.h"
 #include "matchtable/DoublesGenerator.h"
 #include "output/DoublesCsv.h"
 #include "output/DoublesPrint.h"
@@ -16,24 +16,16 @@ namespace {
 
 using namespace zoruka;
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 class CommandLineOutput : public testing::Test {
 protected:
     CliRun run(const std::vector<std::string>& args)
     {
-        std::ostringstream out;
-        std::ostringstream err;
-        const PdfRenderer renderer = [this](const std::vector<PrintDocument>&) {
+        return test::runCli(args, [this](const std::vector<PrintDocument>&) {
             ++m_pdfRenders;
             return std::string("%PDF-");
-        };
-        const int exitCode = runCommandLine(args, out, err, renderer);
-        return {exitCode, out.str(), err.str()};
+        });
     }
 
     std::string file(const std::string& name) const { return (m_folder / name).string(); }

@@ -1,24 +1,12 @@
-#include "cli/CommandLine.h"
+#include "cli/CliRun.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using zoruka::test::CliRun;
 
-CliRun run(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = zoruka::runCommandLine(args, out, err);
-    return {exitCode, out.str(), err.str()};
-}
+CliRun run(const std::vector<std::string>& args) { return zoruka::test::runCli(args); }
 
 TEST(CommandLine, TextFormatPrintsTheGridAsTheScreenShowsIt)
 {

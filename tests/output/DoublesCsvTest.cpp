@@ -1,5 +1,6 @@
 #include "output/DoublesCsv.h"
 #include "matchtable/DoublesGenerator.h"
+#include "output/CsvLines.h"
 #include "output/OutputFile.h"
 #include "output/TempFolder.h"
 
@@ -16,16 +17,7 @@ MatchTable doubles(int participants, int courts, int games)
     return DoublesGenerator::generate(participants, courts, games);
 }
 
-std::vector<std::string> lines(const std::string& csv)
-{
-    std::vector<std::string> result;
-    std::size_t start = 0;
-    for (std::size_t end; (end = csv.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        result.push_back(csv.substr(start, end - start));
-    }
-    EXPECT_EQ(start, csv.size()) << "text after the last CR LF";
-    return result;
-}
+using test::csvLines;
 
 TEST(DoublesCsv, NineOnTwoCourtsIsWrittenLineForLine)
 {
@@ -45,7 +37,7 @@ TEST(DoublesCsv, NineOnTwoCourtsIsWrittenLineForLine)
 
 TEST(DoublesCsv, SizeLineStandsBeforeEveryTenGamesAndTheHeaderOnlyOnce)
 {
-    const std::vector<std::string> all = lines(doublesCsv(doubles(30, 2, 25)));
+    const std::vector<std::string> all = csvLines(doublesCsv(doubles(30, 2, 25)));
     ASSERT_EQ(all.size(), 3u + 1u + 25u * 4u);
     const std::string sizeLine = "\"30 名\",\"（  2 面 )\"";
     EXPECT_EQ(all[0], sizeLine);
@@ -60,13 +52,13 @@ TEST(DoublesCsv, SizeLineStandsBeforeEveryTenGamesAndTheHeaderOnlyOnce)
 
 TEST(DoublesCsv, RestFieldIsEmptyWithoutRestsAndHoldsAtMostTwentyNumbers)
 {
-    for (const std::string& line : lines(doublesCsv(doubles(8, 2, 3)))) {
+    for (const std::string& line : csvLines(doublesCsv(doubles(8, 2, 3)))) {
         if (line.find("2-B") != std::string::npos) {
             EXPECT_EQ(line.substr(line.size() - 3), ",\"\"");
         }
     }
     // N = 50, C = 1: 46 rest, game 1 rests 5..50; the first twenty are exported.
-    const std::vector<std::string> wide = lines(doublesCsv(doubles(50, 1, 1)));
+    const std::vector<std::string> wide = csvLines(doublesCsv(doubles(50, 1, 1)));
     EXPECT_EQ(wide.back(), "\"第  1 試合\",\" 3\",\" 4\",\" 1-B\","
                            "\"5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24\"");
 }

@@ -60,12 +60,14 @@ TEST(PrintOperationsJson, NumbersDocumentsAndPagesAndEscapesTexts)
     builder.endDocument();
     builder.setOrientation(Orientation::Landscape);
     builder.box(1, 2, 3, 4);
+    builder.filledBox(1, 2, 3, 4, kPaletteLightBlue);
     EXPECT_EQ(printOperationsJson(builder.finish()),
               R"({"document":1,"op":"document","paper":"A4","orientation":"portrait"}
 {"document":1,"page":1,"op":"text","x":1.25,"y":2,"text":"a\"b\\c\u000a","font":"F","size":10.5,"colour":0}
 {"document":1,"page":2,"op":"line","x1":0,"y1":0,"x2":1,"y2":1,"width":1,"colour":0}
 {"document":2,"op":"document","paper":"A4","orientation":"landscape"}
 {"document":2,"page":1,"op":"box","x1":1,"y1":2,"x2":3,"y2":4,"width":1,"colour":0}
+{"document":2,"page":1,"op":"box","x1":1,"y1":2,"x2":3,"y2":4,"width":1,"colour":0,"fill":9}
 )");
 }
 

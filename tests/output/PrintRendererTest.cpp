@@ -163,6 +163,17 @@ TEST(PaintedPage, LinesAreAsWideAsTheirDrawingUnits)
     EXPECT_TRUE(PaintedPage::isNear(painted.at(150, 100), QColor(255, 255, 255)));
 }
 
+TEST(PaintedPage, AFilledBoxIsFilledInsideItsOutline)
+{
+    PrintBuilder builder(Orientation::Portrait);
+    builder.filledBox(5, 5, 25, 25, kPaletteLightBlue);
+    builder.box(5, 26, 25, 29.5);
+    const PaintedPage painted(builder.finish().at(0).pages.at(0));
+    EXPECT_TRUE(PaintedPage::isNear(painted.at(150, 150), QColor(0, 0, 255)));
+    EXPECT_TRUE(PaintedPage::isNear(painted.at(150, 50), QColor(0, 0, 0)));
+    EXPECT_TRUE(PaintedPage::isNear(painted.at(150, 275), QColor(255, 255, 255)));
+}
+
 TEST(DefaultPrinter, WithoutAPrinterTheSheetsGoToAPdfBesideTheDatabase)
 {
     if (!QPrinterInfo::defaultPrinter().isNull()) {

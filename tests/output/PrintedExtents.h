@@ -129,4 +129,19 @@ private:
     QPdfWriter m_device;
 };
 
+// The faults of every page of `documents` (PrintedExtents::faults).
+inline std::vector<std::string> faultsOf(const std::vector<PrintDocument>& documents,
+                                         double gap = 1)
+{
+    const PrintedExtents extents;
+    std::vector<std::string> found;
+    for (const PrintDocument& document : documents) {
+        for (const PrintPage& page : document.pages) {
+            const std::vector<std::string> more = extents.faults(page, document.orientation, gap);
+            found.insert(found.end(), more.begin(), more.end());
+        }
+    }
+    return found;
+}
+
 } // namespace zoruka::test

@@ -7,10 +7,12 @@
 #include "matchtable/DoublesGenerator.h"
 #include "matchtable/FixedPairGenerator.h"
 #include "matchtable/MixedGenerator.h"
+#include "matchtable/NumberedNames.h"
 #include "matchtable/TeamGenerator.h"
 #include "output/DoublesPrint.h"
 #include "output/FixedPairPrint.h"
 #include "output/MixedPrint.h"
+#include "output/PlayerSheetsPrint.h"
 #include "output/TeamPrint.h"
 #include "output/TextFit.h"
 
@@ -21,6 +23,7 @@
 namespace {
 
 using namespace zoruka;
+using test::faultsOf;
 
 // The longest text a screen's text box takes (QLineEdit's limit).
 constexpr std::size_t kLongestField = 32767;
@@ -32,20 +35,6 @@ std::string repeated(std::string_view text, std::size_t times)
         result += text;
     }
     return result;
-}
-
-// The faults of every page of `documents`.
-std::vector<std::string> faultsOf(const std::vector<PrintDocument>& documents, double gap = 1)
-{
-    const test::PrintedExtents extents;
-    std::vector<std::string> found;
-    for (const PrintDocument& document : documents) {
-        for (const PrintPage& page : document.pages) {
-            const std::vector<std::string> more = extents.faults(page, document.orientation, gap);
-            found.insert(found.end(), more.begin(), more.end());
-        }
-    }
-    return found;
 }
 
 TEST(PrintedWidth, IsTheWidthTheRendererPrints)
@@ -80,6 +69,55 @@ TEST_P(MatchTableSheets, EveryNumberEndsInsideItsCell)
     ASSERT_FALSE(result.refused());
     EXPECT_EQ(faultsOf(result.documents), std::vector<std::string>{});
 }
+
+// `table` with every number named `name` and the number, in both groups.
+MatchTable named(const MatchTable& table, MatchKind kind, const std::string& name)
+{
+    return test::withNumberedNames(table, kind, name, name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Legends, MatchTableSheets,
+    testing::Values(
+        SheetCase{"Doubles",
+                  [] {
+                      return named(DoublesGenerator::generate(50, 3, 12), MatchKind::Doubles,
+                                   "長谷川三郎");
+                  },
+                  printDoubles},
+        SheetCase{
+            "DoublesTall",
+            [] { return named(DoublesGenerator::generate(50, 8, 10), MatchKind::Doubles, "Mw"); },
+            printDoubles},
+        SheetCase{
+            "Mixed",
+            [] { return named(MixedGenerator::generate(50, 50, 4, 10), MatchKind::Mixed, "山田"); },
+            printMixed},
+        SheetCase{"Team",
+                  [] {
+                      return named(TeamGenerator::generate(50, 50, 8, 10), MatchKind::Team,
+                                   repeated("長", 38));
+                  },
+                  printTeam},
+        SheetCase{"Fixed",
+                  [] {
+                      return named(FixedPairGenerator::generate(20, 20, 16, 10),
+                                   MatchKind::FixedPairs, "山田・佐藤");
+                  },
+                  printFixedPairs},
+        SheetCase{"PlayerSheets",
+                  [] {
+                      return named(MixedGenerator::generate(30, 30, 6, 12), MatchKind::Mixed,
+                                   "長谷川三郎丸");
+                  },
+                  [](const MatchTable& t) { return printPlayerSheets(MatchKind::Mixed, t); }},
+        SheetCase{"PlayerSheetsLongNames",
+                  [] {
+                      return named(FixedPairGenerator::generate(25, 25, 12, 8),
+                                   MatchKind::FixedPairs, repeated("長", 38));
+                  },
+                  [](const MatchTable& t) { return printPlayerSheets(MatchKind::FixedPairs, t); }}),
+    [](const testing::TestParamInfo<SheetCase>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     TwoDigitNumbers, MatchTableSheets,

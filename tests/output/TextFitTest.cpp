@@ -71,4 +71,20 @@ TEST(PrintBuilder, AFittingTextPrintsAsAnyOtherAndASmallerOneKeepsItsBaseline)
     EXPECT_EQ(texts[3].size, 10);
 }
 
+TEST(PrintBuilder, ACentredTextStandsInTheMiddleOfItsRoomOrFillsIt)
+{
+    PrintBuilder builder(Orientation::Portrait);
+    builder.setFontSize(10);
+    builder.textCentredWithin(10, 50, 40, "山田");
+    builder.textCentredWithin(10, 28, 50, "長谷川三郎左衛門");
+    const std::vector<PrintOperation> ops = builder.finish().at(0).pages.at(0).operations;
+    ASSERT_EQ(ops.size(), 2u);
+    const std::vector<PrintText> texts{std::get<PrintText>(ops[0]), std::get<PrintText>(ops[1])};
+    EXPECT_DOUBLE_EQ(texts[0].x, 10 + (40 - printedWidth("山田", 10)) / 2);
+    EXPECT_EQ(texts[0].y, 40);
+    EXPECT_EQ(texts[1].size, 6.2);
+    EXPECT_GE(texts[1].x, 10);
+    EXPECT_LE(texts[1].x + printedWidth(texts[1].text, 6.2), 28);
+}
+
 } // namespace

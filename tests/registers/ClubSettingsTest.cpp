@@ -1,5 +1,6 @@
 #include "store/StoreTestSupport.h"
 
+#include "accounts/FeeDetail.h"
 #include "registers/ClubSettings.h"
 #include "store/StoreError.h"
 
@@ -132,6 +133,34 @@ TEST_F(ClubSettingsTest, ARefusedSaveWritesNothing)
                  "BEGIN SELECT RAISE(ABORT, 'no'); END");
     EXPECT_THROW(save(m_folder.location(), {"会", "1", "2", "3", "4"}), StoreError);
     EXPECT_TRUE(masterRows().empty());
+}
+
+TEST(ClubSettingsFiscalStart, AMonthIsAWholeNumberFromOneToTwelve)
+{
+    for (const auto& [typed, month] :
+         {std::pair{"1", 1}, std::pair{"12", 12}, std::pair{" 4 ", 4}, std::pair{"１０", 10}}) {
+        EXPECT_EQ(readFiscalStartMonth(typed), month) << typed;
+    }
+    for (const char* typed : {"", "0", "13", "4.5", "-4", "四", "4月"}) {
+        EXPECT_EQ(readFiscalStartMonth(typed), std::nullopt) << typed;
+    }
+}
+
+TEST_F(ClubSettingsTest, TheFiscalYearStartsInAprilUntilAnotherMonthIsSaved)
+{
+    EXPECT_EQ(fiscalStartMonth(m_folder.location()), 4);
+    save(m_folder.location(), {"会", "3000", "500", "800", "0"}, 1);
+    EXPECT_EQ(masterRows(),
+              (std::vector<std::string>{"500|001|会|||", "500|002|1|||", "500|011|3000|||",
+                                        "500|021|500|||", "500|022|800|||", "500|023|0|||"}));
+    EXPECT_EQ(fiscalStartMonth(m_folder.location()), 1);
+    // The month is neither a setting of the screen's five fields nor a fee to choose.
+    EXPECT_EQ(load(m_folder.location()), (Values{"会", "3000", "500", "800", "0"}));
+    EXPECT_EQ(feeChoices(m_folder.location()), (std::vector<std::string>{"3000", "500", "800"}));
+
+    test::RawConnection(m_folder.databaseFile())
+        .execute("UPDATE マスタ SET マ_名称 = '十月' WHERE マ_連番 = '002'");
+    EXPECT_EQ(fiscalStartMonth(m_folder.location()), 4);
 }
 
 TEST(ClubSettingsFile, AMissingFileIsReportedAndNotCreated)

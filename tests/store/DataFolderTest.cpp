@@ -112,6 +112,12 @@ TEST_F(DataFolderTest, FoldersThatCannotBeUsedAreRefusedAndNothingIsMade)
               "フォルダ「" + under.string() + "」を作成できませんでした。");
     EXPECT_EQ(test::fileBytes(start() / "ファイル"), "bytes");
     EXPECT_EQ(fs::current_path(), start());
+
+    const fs::path gone = start() / "消えた";
+    fs::create_directories(gone);
+    fs::current_path(gone);
+    fs::remove(gone);
+    EXPECT_THROW(DataFolder::startFolder(), UserError);
 }
 
 TEST_F(DataFolderTest, TheHomeIsHomeOrElseTheAccountsHomeDirectory)

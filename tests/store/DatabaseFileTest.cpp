@@ -29,7 +29,7 @@ std::vector<std::string> sorted(std::vector<std::string> rows)
     return rows;
 }
 
-TEST(DatabaseFile, FirstStartCreatesTheSixTablesTheirIndexesAndTheCarryForwardItems)
+TEST(DatabaseFile, FirstStartCreatesTheTablesTheirIndexesAndTheCarryForwardItems)
 {
     TempFolder folder;
     Database::openOrCreate(folder.location());
@@ -37,7 +37,7 @@ TEST(DatabaseFile, FirstStartCreatesTheSixTablesTheirIndexesAndTheCarryForwardIt
     EXPECT_EQ(file.filename(), "ゾルカv3.mdb");
 
     EXPECT_EQ(sorted(test::queryFile(file, "SELECT name FROM sqlite_master WHERE type = 'table'")),
-              sorted({"マスタ", "費目", "会員", "出納帳", "出納明細", "練習予定"}));
+              sorted({"マスタ", "費目", "会員", "出納帳", "出納明細", "練習予定", "参加者"}));
     EXPECT_EQ(sorted(test::queryFile(
                   file, "SELECT i.name, i.\"unique\", (SELECT group_concat(name, ',') FROM "
                         "(SELECT name FROM pragma_index_info(i.name) ORDER BY seqno)) "
@@ -49,10 +49,11 @@ TEST(DatabaseFile, FirstStartCreatesTheSixTablesTheirIndexesAndTheCarryForwardIt
                       "Idx_カナ|0|会_氏名カナ順,会_氏名カナ", "Idx_出力順|0|会_出力順,会_氏名",
                       "Key_出納帳|1|出_年,出_月,出_日,出_収支区分,出_費目番号",
                       "Key_明細|1|明_年,明_月,明_日,明_収支区分,明_費目番号,明_氏名",
-                      "Key_練習予定|1|練_年,練_月,練_日"}));
+                      "Key_練習予定|1|練_年,練_月,練_日", "Key_参加者|1|参_年,参_月,参_日,参_順"}));
     EXPECT_EQ(test::queryFile(file, "SELECT c.name FROM sqlite_master AS t, pragma_table_info("
                                     "t.name) AS c WHERE t.type = 'table' AND c.type = 'INTEGER'"),
-              (std::vector<std::string>{"会_有効F", "会_出力順", "出_金額", "明_金額"}));
+              (std::vector<std::string>{"会_有効F", "会_出力順", "出_金額", "明_金額", "参_順",
+                                        "参_ゲストF"}));
     EXPECT_EQ(test::queryFile(file, "SELECT * FROM 費目 ORDER BY 1, 2"),
               (std::vector<std::string>{"1|10100|前月繰越||", "2|20900|次月繰越||"}));
     EXPECT_EQ(test::queryFile(file, "PRAGMA user_version"),
@@ -186,6 +187,33 @@ TEST(DatabaseFile, AReadOnlyFileCanBeReadButNotWritten)
               kReadOnly);
     EXPECT_EQ(test::storeErrorOf([&] { cash.deleteRow(); }), kReadOnly);
     EXPECT_EQ(test::fileBytes(folder.databaseFile()), bytes);
+}
+
+TEST(DatabaseFile, AReadOnlyLocationReadsAFileOfAnyNameAndNeverWritesOrCreatesIt)
+{
+    TempFolder folder;
+    {
+        Database database = Database::openOrCreate(folder.location());
+        test::enterCash(database, "26/04/01", "1", "10100", "1000");
+    }
+    const fs::path copy = folder.path() / "前年度.mdb";
+    fs::copy_file(folder.databaseFile(), copy);
+    const std::string bytes = test::fileBytes(copy);
+
+    const DatabaseLocation location = DatabaseLocation::readOnlyFile(copy);
+    Database database = Database::openOrCreate(location);
+    EXPECT_TRUE(database.readOnly());
+    TableCursor cash = database.table("出納帳");
+    cash.setIndex("Key_出納帳");
+    cash.seek(Seek::Equal, {"26", "04", "01", "1", "10100"});
+    EXPECT_EQ(cash.value("出_金額"), "1000");
+    EXPECT_EQ(test::storeErrorOf([&] { test::enterCash(database, "26/04/02", "1", "10100", "5"); }),
+              kReadOnly);
+    EXPECT_EQ(test::fileBytes(copy), bytes);
+
+    const fs::path missing = folder.path() / "none.mdb";
+    EXPECT_THROW(Database::openOrCreate(DatabaseLocation::readOnlyFile(missing)), StoreError);
+    EXPECT_FALSE(fs::exists(missing));
 }
 
 } // namespace

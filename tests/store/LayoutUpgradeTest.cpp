@@ -156,6 +156,27 @@ INSTANTIATE_TEST_SUITE_P(Versions, EarlierLayout,
                          ::testing::Values(std::pair{1, std::string()},
                                            std::pair{2, std::string(" COLLATE KANA")}));
 
+TEST(FileLayout, AVersionThreeFileGainsTheAttendanceTableAndKeepsItsRows)
+{
+    test::TempFolder folder;
+    const fs::path file = folder.databaseFile();
+    Database::openOrCreate(folder.location());
+    {
+        test::RawConnection earlier(file);
+        earlier.execute("DROP TABLE 参加者; PRAGMA user_version = 3");
+        earlier.execute(kMembers);
+    }
+    const std::vector<std::string> rows = everyRow(file);
+    Database database = Database::open(folder.location());
+    EXPECT_EQ(everyRow(file), rows);
+    EXPECT_EQ(test::queryFile(file, "PRAGMA user_version"), std::vector<std::string>{"4"});
+    TableCursor attendance = database.table("参加者");
+    attendance.editOrAddNew({"26", "04", "05", "1"});
+    attendance.setValue("参_氏名", "佐藤");
+    attendance.update();
+    expectPlainSqliteUsesEveryTable(file);
+}
+
 TEST(FileLayout, AnEarlierFileMissingATableIsNotUpgraded)
 {
     test::TempFolder folder;

@@ -1,5 +1,6 @@
 #include "StoreTestSupport.h"
 
+#include "store/ReadTransaction.h"
 #include "store/StoreError.h"
 #include "store/Transaction.h"
 
@@ -78,6 +79,25 @@ TEST_F(TransactionTest, NothingIsKeptWithoutCommit)
         enterCash(database, "26/04/30", "2", "20900", "1,000");
     }
     EXPECT_EQ(rowCounts(), std::vector<std::string>{"1|2"});
+}
+
+// A walk inside a read transaction sees the file as it was when the walk began: a program that
+// would change it meanwhile has to wait, and may go on once the walk is over.
+TEST_F(TransactionTest, AReadTransactionHoldsOneViewUntilItEnds)
+{
+    test::RawConnection other(m_folder.databaseFile());
+    {
+        Database database = Database::open(DatabaseLocation::readOnlyFile(m_folder.databaseFile()));
+        const ReadTransaction snapshot(database);
+        TableCursor detail = database.table("出納明細");
+        detail.setIndex("Key_明細");
+        detail.seek(Seek::AtLeast, {"26", "04", "05", "1", "10200", ""});
+        EXPECT_THROW(other.execute("DELETE FROM 出納明細"), std::runtime_error);
+        detail.moveNext();
+        EXPECT_EQ(detail.value("明_氏名"), "鈴木");
+    }
+    other.execute("DELETE FROM 出納明細");
+    EXPECT_EQ(rowCounts(), std::vector<std::string>{"1|0"});
 }
 
 } // namespace

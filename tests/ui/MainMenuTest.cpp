@@ -65,6 +65,10 @@ private slots:
         row("B会員登録", "会員登録", 1, true);
         row("Bマスター情報", "マスター情報登録", 1, true);
         row("B費目登録", "費目登録", 1, true);
+        row("B年間報告書", "年間収支報告書", 1, true);
+        row("BCSV出力", "CSV出力", 1, true);
+        row("B会員取込", "会員CSV取込", 1, true);
+        row("B引継ぎ", "引継ぎ", 1, true);
         row("Bバージョン情報", "バージョン情報", -1, true);
         row("Bバックアップ", "バックアップ", 1, true);
         row("終了", "終了", -1, true);

@@ -2,6 +2,7 @@
 
 #include "registers/ui/MasterSettingsScreen.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -125,16 +126,17 @@ private slots:
         confirm(true);
 
         QCOMPARE(test::shownBoxes(*m_boxes), (QStringList{kQuestion, kStored}));
-        QCOMPARE(masterRows(), (std::vector<std::string>{"001|ゾルカ会|||", "011|3000|||",
-                                                         "021|500|||", "022|800|||", "023|0|||"}));
+        QCOMPARE(masterRows(),
+                 (std::vector<std::string>{"001|ゾルカ会|||", "002|4|||", "011|3000|||",
+                                           "021|500|||", "022|800|||", "023|0|||"}));
         QCOMPARE(fieldTexts(), (QStringList{"ゾルカ会", "3,000", "500", "800", "0"}));
 
         m_boxes->clear();
         enter({"新しい会", "2500", "500", "800", "0"});
         confirm(true);
-        QCOMPARE(masterRows().size(), std::size_t{5});
+        QCOMPARE(masterRows().size(), std::size_t{6});
         QCOMPARE(masterRows()[0], std::string("001|新しい会|||"));
-        QCOMPARE(masterRows()[1], std::string("011|2500|||"));
+        QCOMPARE(masterRows()[2], std::string("011|2500|||"));
     }
 
     void badFeesAreMarkedAndOnlyTheFirstIsNamed()
@@ -160,6 +162,43 @@ private slots:
                  QStringList{"warning|マスター登録|参加費1は0～9,999,999の整数を入力してください"});
         QCOMPARE(test::fieldColour(field(QStringLiteral("参加費2"))), kBlack);
         QVERIFY(masterRows().empty());
+    }
+
+    // The fiscal year starts in April until another month is stored; a month that is none is
+    // marked and named after any bad fee, and nothing is stored.
+    void theFiscalStartMonthIsCheckedAndStored()
+    {
+        open(m_folder->location());
+        auto* month = m_screen->findChild<QComboBox*>(QStringLiteral("C年度開始月"));
+        QCOMPARE(month->currentText(), QStringLiteral("4"));
+        QCOMPARE(month->count(), 12);
+
+        enter({"ゾルカ会", "x", "500", "800", "0"});
+        month->setCurrentText(QStringLiteral("13"));
+        confirm(true);
+        QCOMPARE(test::shownBoxes(*m_boxes),
+                 QStringList{"warning|マスター登録|月会費は数字を入力してください"});
+        QCOMPARE(test::fieldColour(month), kRed);
+
+        m_boxes->clear();
+        enter({"ゾルカ会", "3000", "500", "800", "0"});
+        confirm(true);
+        QCOMPARE(test::shownBoxes(*m_boxes),
+                 QStringList{"warning|マスター登録|年度開始月は1～12の数字を選択してください"});
+        QCOMPARE(test::fieldColour(field(QStringLiteral("月会費"))), kBlack);
+        QVERIFY(masterRows().empty());
+
+        m_boxes->clear();
+        month->setCurrentText(QStringLiteral("１"));
+        confirm(true);
+        QCOMPARE(test::shownBoxes(*m_boxes), (QStringList{kQuestion, kStored}));
+        QCOMPARE(masterRows()[1], std::string("002|1|||"));
+        QCOMPARE(month->currentText(), QStringLiteral("1"));
+        QCOMPARE(test::fieldColour(month), kBlack);
+
+        open(m_folder->location());
+        QCOMPARE(m_screen->findChild<QComboBox*>(QStringLiteral("C年度開始月"))->currentText(),
+                 QStringLiteral("1"));
     }
 
     void answeringNoStoresNothing()

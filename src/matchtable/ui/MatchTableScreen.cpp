@@ -15,6 +15,7 @@
 #include "matchtable/SeatLayout.h"
 #include "matchtable/TableFairness.h"
 #include "matchtable/ui/LineupChangeDialog.h"
+#include "matchtable/ui/ScreenNames.h"
 #include "output/TableCsv.h"
 #include "output/ui/PrintFlow.h"
 
@@ -104,8 +105,12 @@ MatchTableScreen::MatchTableScreen(Kind kind, QWidget* parent)
             top->addWidget(button, 0, Qt::AlignBottom);
         }
     }
+    m_names = new ScreenNames(this, m_kind.matchKind,
+                              {m_counts.begin(), m_counts.begin() + groupCount(m_kind.matchKind)},
+                              m_kind.messageTitle, &m_table);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addLayout(m_names->controls());
     layout->addWidget(m_grid, 1);
     layout->addWidget(m_fairness);
     resize(1000, 580);
@@ -117,6 +122,11 @@ MatchTableScreen::MatchTableScreen(Kind kind, QWidget* parent)
     }
     connect(lineup, &QPushButton::clicked, this, &MatchTableScreen::changeLineup);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_names, &ScreenNames::shownChanged, this, [this] {
+        if (m_table) {
+            showTable();
+        }
+    });
 }
 
 QWidget* MatchTableScreen::makeWayFrame()
@@ -165,12 +175,14 @@ void MatchTableScreen::build()
             m_table = m_kind.generate(*verdict.params);
         }
     }
+    m_table->roster = m_names->rosterFor(m_table->params);
     showTable();
 }
 
 void MatchTableScreen::showTable()
 {
-    ui::showGrid(m_grid, m_kind.grid(*m_table));
+    ui::showGrid(m_grid, m_kind.grid(m_names->shown(*m_table)));
+    m_names->tableShown(*m_table);
     m_fairness->setText(
         ui::toQString(fairnessLine(m_kind.matchKind, tableFairness(m_kind.matchKind, *m_table))));
 }

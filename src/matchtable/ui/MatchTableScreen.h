@@ -21,6 +21,8 @@ class QTableWidget;
 
 namespace zoruka {
 
+class ScreenNames;
+
 // The form every match-table screen shares: its count combos (each offering "0".."50"), the
 // fixed pair size "2" where the screen shows it, "設定", "印刷", "CSV出力" where the kind exports
 // CSV, "終了" and the grid `Gゾルカ`.
@@ -41,6 +43,8 @@ namespace zoruka {
 //   from the chosen game on (rebuiltTable); the games before it stay as they were.
 // - `公平性` under the grid shows the fairness line of the last table (fairnessLine), in every
 //   mode.
+// - Under the counts, the players' names (ScreenNames): "参加者", names or numbers in the grid,
+//   and "個人表".
 class MatchTableScreen : public QWidget {
     Q_OBJECT
 
@@ -120,6 +124,7 @@ private:
     QRadioButton* m_balanced = nullptr;
     QCheckBox* m_mixHalves = nullptr;
     QLabel* m_fairness = nullptr;
+    ScreenNames* m_names = nullptr;
     std::optional<MatchTable> m_table;
 };
 

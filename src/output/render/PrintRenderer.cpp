@@ -91,7 +91,8 @@ private:
     void drawOne(const PrintBox& box)
     {
         usePen(box.width, box.colour);
-        m_painter.setBrush(Qt::NoBrush);
+        m_painter.setBrush(box.fill == kNoFill ? QBrush(Qt::NoBrush)
+                                               : QBrush(paletteColour(box.fill)));
         m_painter.drawRect(QRectF(at(box.x1, box.y1), at(box.x2, box.y2)).normalized());
     }
 

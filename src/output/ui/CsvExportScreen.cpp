@@ -72,6 +72,7 @@ CsvExportScreen::CsvExportScreen(CsvExportSpec kind, QWidget* parent)
     m_files = makeList(frame, QStringLiteral("OUTFile"));
     m_fileName = new QLineEdit(frame);
     m_fileName->setObjectName(QStringLiteral("出力データ"));
+    m_fileName->setText(m_kind.fileName);
 
     auto* pickers = new QGridLayout(frame);
     pickers->setHorizontalSpacing(12);

@@ -31,6 +31,8 @@ struct CsvExportSpec {
     // done, else the message to show. Must be set: a caller without a table does not open the
     // screen (see table_csv::kNothingToExport).
     std::function<std::optional<std::string>(const std::string& path, TextEncoding)> write;
+    // The file name the screen offers at first; empty for none.
+    QString fileName = {};
 };
 
 // The modal CSV export screen shared by doubles and mixed doubles: the user picks a volume

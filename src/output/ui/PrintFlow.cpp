@@ -35,4 +35,6 @@ bool printTable(QWidget* parent, const PrintResult& result, const QString& title
     return true;
 }
 
+std::string pdfOfSheets(const std::vector<PrintDocument>& documents) { return pdfBytes(documents); }
+
 } // namespace zoruka::ui

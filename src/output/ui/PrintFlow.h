@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <string>
+#include <vector>
+
 class QWidget;
 
 namespace zoruka::ui {
@@ -24,5 +27,9 @@ inline const QString kSentToPdf = QStringLiteral("プリンタがないため、
 // Returns whether the sheets were printed.
 bool printTable(QWidget* parent, const PrintResult& result, const QString& title,
                 const QString& printedMessage);
+
+// Sheets as the bytes of a PDF file, drawn as printing draws them: for a screen that keeps a
+// printed sheet as a file.
+std::string pdfOfSheets(const std::vector<PrintDocument>& documents);
 
 } // namespace zoruka::ui

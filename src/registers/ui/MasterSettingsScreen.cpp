@@ -8,6 +8,7 @@
 #include "common/ui/SystemFonts.h"
 #include "common/ui/Widgets.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,6 +56,16 @@ MasterSettingsScreen::MasterSettingsScreen(const DatabaseLocation& database, QWi
         form->addWidget(box, field, 1, Qt::AlignLeft);
     }
 
+    m_fiscalStart = ui::makeCombo(this, QStringLiteral("C年度開始月"));
+    ui::addNumberItems(m_fiscalStart, 1, 12);
+    m_fiscalStart->setMaximumWidth(70);
+    auto* fiscalStart = new QHBoxLayout;
+    fiscalStart->addWidget(m_fiscalStart);
+    fiscalStart->addWidget(ui::makeLabel(this, QStringLiteral("月")));
+    form->addWidget(ui::makeLabel(this, QStringLiteral("年度開始月")), club_settings::FieldCount,
+                    0);
+    form->addLayout(fiscalStart, club_settings::FieldCount, 1, Qt::AlignLeft);
+
     auto* confirm = ui::makeButton(this, QStringLiteral("B確定"), QStringLiteral("確定"));
     auto* quit = ui::makeButton(this, QStringLiteral("終了"), QStringLiteral("終了"));
     auto* buttons = new QHBoxLayout;
@@ -73,8 +84,10 @@ MasterSettingsScreen::MasterSettingsScreen(const DatabaseLocation& database, QWi
     connect(confirm, &QPushButton::clicked, this, &MasterSettingsScreen::store);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 
+    showFiscalStart(club_settings::kDefaultFiscalStartMonth);
     ui::runOnStore(this, m_title, [this] {
         showValues(club_settings::forDisplay(club_settings::load(m_database)));
+        showFiscalStart(club_settings::fiscalStartMonth(m_database));
     });
 }
 
@@ -94,23 +107,37 @@ void MasterSettingsScreen::showValues(const club_settings::Values& values)
     }
 }
 
+void MasterSettingsScreen::showFiscalStart(int month)
+{
+    m_fiscalStart->setCurrentText(QString::number(month));
+}
+
 void MasterSettingsScreen::store()
 {
     const club_settings::Check result = club_settings::check(typed());
+    const std::optional<int> fiscalStart =
+        club_settings::readFiscalStartMonth(ui::toUtf8(m_fiscalStart->currentText()));
     showValues(result.shown);
-    ui::FieldCheck::markAll(QList<QWidget*>(m_fields.begin(), m_fields.end()),
-                            QList<bool>(result.report.failed.begin(), result.report.failed.end()));
-    if (!result.report.ok()) {
-        ui::MessageBox::warning(this, m_title, ui::toQString(result.report.message));
+    QList<QWidget*> fields(m_fields.begin(), m_fields.end());
+    QList<bool> failed(result.report.failed.begin(), result.report.failed.end());
+    fields << m_fiscalStart;
+    failed << !fiscalStart;
+    ui::FieldCheck::markAll(fields, failed);
+    if (!result.report.ok() || !fiscalStart) {
+        const std::string_view message =
+            result.report.ok() ? club_settings::kBadFiscalStart : result.report.message;
+        ui::MessageBox::warning(this, m_title, ui::toQString(message));
         return;
     }
     if (!ui::MessageBox::askYesNo(this, m_title, ui::toQString(club_settings::kConfirm))) {
         return;
     }
-    if (!ui::runOnStore(this, m_title, [&] { club_settings::save(m_database, result.stored); })) {
+    if (!ui::runOnStore(this, m_title,
+                        [&] { club_settings::save(m_database, result.stored, fiscalStart); })) {
         return;
     }
     showValues(club_settings::forDisplay(result.stored));
+    showFiscalStart(*fiscalStart);
     ui::MessageBox::warning(this, m_title, ui::toQString(club_settings::kStored));
 }
 
