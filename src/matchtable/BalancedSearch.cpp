@@ -218,7 +218,7 @@ int Search::restsBefore(int game, int id) const
 
 int Search::doubleRests(int id) const
 {
-    int count = 0;
+    int count = m_task.doubleRestsSoFar[static_cast<std::size_t>(id)];
     for (int t = std::max(m_first - 1, 0); t + 1 < m_games; ++t) {
         count += rests(t, id) && rests(t + 1, id) ? 1 : 0;
     }

@@ -140,6 +140,7 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
     task.present.assign(count, false);
     task.restsSoFar.assign(count, 0);
     task.restedLast.assign(count, false);
+    task.doubleRestsSoFar.assign(count, 0);
     for (int group = 0; group < 2; ++group) {
         for (int number = 1; number <= newSizes[group]; ++number) {
             const auto& gone = leaving[group];
@@ -158,11 +159,16 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
     for (int game = 1; game <= keptGames; ++game) {
         task.keptGames.push_back(gameSeats(kind, kept, game, ids));
         GameRests gameRests;
+        const GameRests before = rests.empty() ? GameRests{} : rests.back();
         for (int group = 0; group < 2; ++group) {
             gameRests[group] = keptRests[group][static_cast<std::size_t>(game - 1)];
             for (int number : gameRests[group]) {
                 const auto id = static_cast<std::size_t>(ids.id(group, number));
                 ++task.restsSoFar[id];
+                if (std::find(before[group].begin(), before[group].end(), number) !=
+                    before[group].end()) {
+                    ++task.doubleRestsSoFar[id];
+                }
                 if (game == keptGames) {
                     task.restedLast[id] = true;
                     inLastKept[id] = true;
@@ -326,8 +332,8 @@ MatchTable rebuiltTable(MatchKind kind, const MatchTable& previous, const Lineup
             throw std::invalid_argument("lineup change: too few players for the courts");
         }
     }
-    MatchTable table = searchTableInRounds(kind, previous, change.fromGame - 1, params,
-                                           change.leaving, options);
+    MatchTable table =
+        searchTableInRounds(kind, previous, change.fromGame - 1, params, change.leaving, options);
     // The players who stay keep their names; newcomers have none yet.
     table.roster = previous.roster.resized(sizes);
     return table;

@@ -28,6 +28,11 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, Choice choice)
             lastRest[id] = first - 1;
         }
     }
+    std::vector<bool> restedTwice(ids, false);
+    for (std::size_t id = 0; id < ids; ++id) {
+        restedTwice[id] = task.doubleRestsSoFar[id] > 0;
+    }
+    std::array<int, 2> mixed{}; // double rests given so far to mix a group's halves
     // Games two players rested in together, and played in together.
     std::vector<int> restedWith(ids * ids, 0);
     std::vector<int> playedWith(ids * ids, 0);
@@ -57,11 +62,28 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, Choice choice)
                 continue;
             }
             const bool avoidTwice = wanted <= onCourt[group];
+            // Halves of exactly twice the places mix when asked: whenever everybody has rested
+            // equally often, some who rested the game before rest once more (each once at most,
+            // spread over the table), and as many of the others play a second game in a row.
+            const bool mixable = task.mixHalves && 2 * wanted == static_cast<int>(members.size());
+            int mixing = 0;
+            if (mixable && std::all_of(members.begin(), members.end(), [&](int id) {
+                    return count[static_cast<std::size_t>(id)] ==
+                           count[static_cast<std::size_t>(members[0])];
+                })) {
+                const long share = static_cast<long>(members.size()) * (game - first + 1) /
+                                   std::max(task.games - first, 1);
+                mixing = std::max(static_cast<int>(share) - mixed[group], 0);
+            }
+            const auto mayRestAgain = [&](int id) {
+                return mixing > 0 && !restedTwice[static_cast<std::size_t>(id)];
+            };
             // Fewest rests first, so that rests never differ by more than one; while fewer rest
             // than play, those who rested the game before only when nobody else can.
             const auto tier = [&](int id) {
                 const auto u = static_cast<std::size_t>(id);
-                return 2 * count[u] + (avoidTwice && lastRest[u] == game - 1 ? 1 : 0);
+                return 2 * count[u] +
+                       (avoidTwice && lastRest[u] == game - 1 && !mayRestAgain(id) ? 1 : 0);
             };
             std::sort(members.begin(), members.end(),
                       [&](int a, int b) { return tier(a) != tier(b) ? tier(a) < tier(b) : a < b; });
@@ -82,7 +104,7 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, Choice choice)
             // Of those equally due, the fewer who rest or the fewer who play, whichever they are,
             // are picked one by one: who has rested (played) least often with those resting
             // (playing) already; or simply who rested longest ago.
-            const bool pickRests = rest <= static_cast<int>(choices.size()) - rest;
+            const bool pickRests = mixing > 0 || rest <= static_cast<int>(choices.size()) - rest;
             std::vector<int>& picked = pickRests ? resting : playing;
             const auto score = [&](int id) {
                 if (choice == Choice::LongestAgo) {
@@ -108,7 +130,20 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, Choice choice)
                 return drawn[static_cast<std::size_t>(a)] < drawn[static_cast<std::size_t>(b)];
             };
             for (int k = pickRests ? rest : static_cast<int>(choices.size()) - rest; k > 0; --k) {
-                const auto best = std::min_element(choices.begin(), choices.end(), ahead);
+                const auto best =
+                    std::min_element(choices.begin(), choices.end(), [&](int a, int b) {
+                        // Once the halves have mixed enough for this game, nobody rests again.
+                        const bool againA = mixable && mixing == 0 &&
+                                            lastRest[static_cast<std::size_t>(a)] == game - 1;
+                        const bool againB = mixable && mixing == 0 &&
+                                            lastRest[static_cast<std::size_t>(b)] == game - 1;
+                        return againA != againB ? againB : ahead(a, b);
+                    });
+                if (pickRests && mixable && lastRest[static_cast<std::size_t>(*best)] == game - 1) {
+                    restedTwice[static_cast<std::size_t>(*best)] = true;
+                    ++mixed[group];
+                    --mixing;
+                }
                 picked.push_back(*best);
                 choices.erase(best);
             }
