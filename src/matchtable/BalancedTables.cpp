@@ -1,6 +1,7 @@
 #include "matchtable/BalancedTables.h"
 
 #include "matchtable/BalancedSearch.h"
+#include "matchtable/FixedPairOrder.h"
 #include "matchtable/FixedPairRounds.h"
 #include "matchtable/KindCounts.h"
 #include "matchtable/SearchRandom.h"
@@ -92,21 +93,25 @@ std::optional<MatchTable> whistTable(MatchKind kind, const RunParameters& params
     return tableOfGames(kind, params, *games);
 }
 
-// Fixed pairs meeting in rounds (fixedPairRounds), the pairs of each team numbered in an order
-// drawn from the seed; nothing where the rounds' turns would not be fair.
+// Fixed pairs meeting in rounds (fixedPairRounds; for teams of as many pairs where its turns
+// would not be fair, fixedPairOrder), the pairs of each team numbered in an order drawn from the
+// seed; nothing where neither finds fair turns.
 std::optional<MatchTable> fixedPairTable(MatchKind kind, const RunParameters& params,
-                                         std::uint32_t seed)
+                                         const BalancedOptions& options)
 {
     if (kind != MatchKind::FixedPairs || params.games == 0) {
         return std::nullopt;
     }
     auto games = fixedPairRounds(params.teamA, params.teamB, params.courts, params.games);
+    if (!games && params.teamA == params.teamB) {
+        games = fixedPairOrder(params.teamA, params.courts, params.games, options.mixHalves);
+    }
     if (!games) {
         return std::nullopt;
     }
     std::vector<int> order(static_cast<std::size_t>(params.teamA + params.teamB));
     std::iota(order.begin(), order.end(), 0);
-    SearchRandom random(seed);
+    SearchRandom random(options.seed);
     const auto teamB = order.begin() + params.teamA;
     random.shuffle(order.begin(), teamB);
     random.shuffle(teamB, order.end());
@@ -303,7 +308,7 @@ MatchTable balancedTable(MatchKind kind, const RunParameters& params,
     if (auto whist = whistTable(kind, params)) {
         return std::move(*whist);
     }
-    if (auto rounds = fixedPairTable(kind, params, options.seed)) {
+    if (auto rounds = fixedPairTable(kind, params, options)) {
         return std::move(*rounds);
     }
     return searchTableInRounds(kind, MatchTable{}, 0, params, {}, options);
