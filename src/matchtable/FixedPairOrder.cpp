@@ -18,13 +18,11 @@ constexpr long kStepBudget = 40000;
 // the end of each game its rests are checked.
 class OrderSearch {
 public:
-    OrderSearch(int pairs, int courts, int games, bool mixHalves, int attempt)
+    OrderSearch(int pairs, int courts, int games, int attempt)
         : m_n(pairs), m_courts(courts), m_games(games), m_avoidTwice(pairs - courts <= courts),
-          m_mayRestTwice(mixHalves && pairs == 2 * courts),
           m_metRound(static_cast<std::size_t>(pairs * pairs), -1),
           m_rests(static_cast<std::size_t>(pairs), 0),
           m_restedLast(static_cast<std::size_t>(pairs), false),
-          m_restedTwice(static_cast<std::size_t>(pairs), false),
           m_seats(static_cast<std::size_t>(games * courts), -1),
           m_preference(static_cast<std::size_t>(pairs * pairs))
     {
@@ -60,14 +58,12 @@ private:
     int m_courts;
     int m_games;
     bool m_avoidTwice;
-    bool m_mayRestTwice;
     long m_steps = 0;
-    std::vector<int> m_metRound;     // per A x B: round of their last meeting
-    std::vector<int> m_rests;        // per B pair: games rested so far
-    std::vector<bool> m_restedLast;  // per B pair: rested the game before
-    std::vector<bool> m_restedTwice; // per B pair: has rested two games in a row
-    std::vector<int> m_seats;        // per meeting: the B pair
-    std::vector<int> m_preference;   // per A x B: rank among equally due B pairs
+    std::vector<int> m_metRound;    // per A x B: round of their last meeting
+    std::vector<int> m_rests;       // per B pair: games rested so far
+    std::vector<bool> m_restedLast; // per B pair: rested the game before
+    std::vector<int> m_seats;       // per meeting: the B pair
+    std::vector<int> m_preference;  // per A x B: rank among equally due B pairs
 
     bool inGame(int t, int b) const
     {
@@ -82,7 +78,7 @@ private:
     bool mustPlay(int b) const
     {
         const auto u = static_cast<std::size_t>(b);
-        return m_restedLast[u] && m_avoidTwice && (!m_mayRestTwice || m_restedTwice[u]);
+        return m_restedLast[u] && m_avoidTwice;
     }
 
     // Meeting t: A pair t mod n against a B pair; who must play first, then who has rested
@@ -128,38 +124,51 @@ private:
         return false;
     }
 
-    // The rests of the game just placed: within one of each other, and no second rest in a row
-    // but the one a B pair may take to mix the halves, when it has rested no more than anybody.
+    // The rests of the game just placed: within one of each other, and while fewer rest than
+    // play, no second rest in a row.
     bool endGame(int game, int next)
     {
         std::vector<bool> plays(static_cast<std::size_t>(m_n), false);
         for (int s = game * m_courts; s < next; ++s) {
             plays[static_cast<std::size_t>(m_seats[static_cast<std::size_t>(s)])] = true;
         }
-        const int fewest = *std::min_element(m_rests.begin(), m_rests.end());
-        const auto saved = std::make_tuple(m_rests, m_restedLast, m_restedTwice);
+        const auto saved = std::make_pair(m_rests, m_restedLast);
         bool fair = true;
-        for (int b = 0; b < m_n && fair; ++b) {
+        for (int b = 0; b < m_n; ++b) {
             const auto u = static_cast<std::size_t>(b);
-            if (plays[u]) {
-                m_restedLast[u] = false;
-                continue;
-            }
-            if (m_restedLast[u] && m_avoidTwice) {
-                fair = m_mayRestTwice && !m_restedTwice[u] && m_rests[u] == fewest;
-                m_restedTwice[u] = true;
-            }
-            ++m_rests[u];
-            m_restedLast[u] = true;
+            fair = fair && (plays[u] || !mustPlay(b));
+            m_rests[u] += plays[u] ? 0 : 1;
+            m_restedLast[u] = !plays[u];
         }
         const auto [low, high] = std::minmax_element(m_rests.begin(), m_rests.end());
         if (fair && *high - *low <= 1 && place(next)) {
             return true;
         }
-        std::tie(m_rests, m_restedLast, m_restedTwice) = saved;
+        std::tie(m_rests, m_restedLast) = saved;
         return false;
     }
 };
+
+// Teams of exactly twice the places with the halves mixed: the A halves take turns game by game;
+// the B half X meets the A half playing the even games, and the half Y the other, until at game
+// 2C X rests a second game in a row and the halves of B change places, and at 6C Y does the same.
+// Within a half each pair meets each of the other half in turn, so every A pair has met every B
+// pair after 4C games.
+std::vector<std::vector<int>> halvesMixedOrder(int courts, int games)
+{
+    std::vector<std::vector<int>> table;
+    for (int game = 0; game < games; ++game) {
+        const bool swapped = game >= 2 * courts && game < 6 * courts;
+        const int halfA = game % 2;
+        const int halfB = (game % 2 == 1) != swapped ? 1 : 0;
+        std::vector<int>& seats = table.emplace_back();
+        for (int court = 0; court < courts; ++court) {
+            seats.push_back(halfA * courts + court);
+            seats.push_back(2 * courts + halfB * courts + (court + game / 2) % courts);
+        }
+    }
+    return table;
+}
 
 } // namespace
 
@@ -169,8 +178,11 @@ std::optional<std::vector<std::vector<int>>> fixedPairOrder(int pairs, int court
     if (courts < 1 || courts > pairs) {
         return std::nullopt;
     }
+    if (mixHalves && pairs == 2 * courts) {
+        return halvesMixedOrder(courts, games);
+    }
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        if (auto table = OrderSearch(pairs, courts, games, mixHalves, attempt).run()) {
+        if (auto table = OrderSearch(pairs, courts, games, attempt).run()) {
             return table;
         }
     }

@@ -10,8 +10,9 @@ namespace zoruka {
 // rotation, the B pairs are placed game by game by a bounded depth-first search so that every
 // round of pairs x pairs meetings has every A pair meet every B pair once, the B pairs' rests stay
 // within one of each other and, while fewer rest than play, nobody rests twice in a row
-// (`mixHalves` with exactly twice the places: each B pair at most once, when it has not rested
-// more than anybody). Games list seats as fixedPairRounds does; nothing when the search gives up.
+// (`mixHalves` with exactly twice the places: the halves of B change places twice, each time by
+// one half resting twice in a row). Games list seats as fixedPairRounds does; nothing when the
+// search gives up.
 std::optional<std::vector<std::vector<int>>> fixedPairOrder(int pairs, int courts, int games,
                                                             bool mixHalves);
 
