@@ -984,41 +984,53 @@ bool Search::tryRepairPartners(double temperature)
     return trySwap(game, s1, randomSeatOf(m_layout.group[placeOf(s1)]), temperature);
 }
 
-// A player short of more different opponents than the target allows, in a new game where he
-// meets someone he meets more than once, trades seats with another player of his group, or that
-// opponent does.
+// A player outside the band of different opponents, in a new game where he meets someone he
+// meets more than once (above the band, once aiming at it: someone he meets only there), trades
+// seats with whoever of his group, or that opponent does. Before aiming at the band the player is
+// the most short of a few drawn; then any of the first few outside it from a drawn start.
 bool Search::tryRepairMeetings(double temperature)
 {
-    // The most short of a few drawn players.
-    int worst = -1;
-    for (int draw = 0; draw < 8; ++draw) {
-        const int id = m_random.below(m_ids);
-        if (m_unmet[static_cast<std::size_t>(id)] > 2 &&
-            (worst < 0 ||
-             m_unmet[static_cast<std::size_t>(id)] > m_unmet[static_cast<std::size_t>(worst)])) {
-            worst = id;
+    int player = -1;
+    if (!m_band) {
+        for (int draw = 0; draw < 8; ++draw) {
+            const int id = m_random.below(m_ids);
+            const int m = m_unmet[static_cast<std::size_t>(id)];
+            if (m > 2 && (player < 0 || m > m_unmet[static_cast<std::size_t>(player)])) {
+                player = id;
+            }
         }
+    } else {
+        std::array<int, 8> outside{};
+        int count = 0;
+        for (int id = 0, start = m_random.below(m_ids); id < m_ids && count < 8; ++id) {
+            const int x = (start + id) % m_ids;
+            const int m = m_unmet[static_cast<std::size_t>(x)];
+            if (m > 2 || m < 0) {
+                outside[static_cast<std::size_t>(count++)] = x;
+            }
+        }
+        player = count > 0 ? outside[static_cast<std::size_t>(m_random.below(count))] : -1;
     }
-    if (worst < 0) {
+    if (player < 0) {
         return false;
     }
+    const bool below = m_unmet[static_cast<std::size_t>(player)] > 0;
     int seat = -1;
     const int game = firstNewGame([&](int g) {
-        const int w = whereIs(g, worst);
+        const int w = whereIs(g, player);
         const int k = w >= 0 ? placeOf(w) : 0;
         for (int o = 0; w >= 0 && o < m_opponentCount[k]; ++o) {
             const int other = courtOf(w) * m_spc + m_opponentSeats[k][static_cast<std::size_t>(o)];
-            if (m_opponents[pairIndex(worst, seatAt(g, other))] >= 2) {
+            const int met = m_opponents[pairIndex(player, seatAt(g, other))];
+            if (below ? met >= 2 : met == 1) {
                 seat = m_random.below(2) == 0 ? w : other;
                 return true;
             }
         }
         return false;
     });
-    if (game < 0) {
-        return false;
-    }
-    return trySwap(game, seat, randomSeatOf(m_layout.group[placeOf(seat)]), temperature);
+    return game >= 0 &&
+           trySwap(game, seat, randomSeatOf(m_layout.group[placeOf(seat)]), temperature);
 }
 
 // A resting player x of game g takes the seat of a player y of his group, who rests instead; at

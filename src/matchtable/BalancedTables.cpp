@@ -20,6 +20,9 @@ namespace {
 
 // Rounds of search a table may take when its first falls short of a promise.
 constexpr int kSearchRounds = 3;
+// Tables of at most this many steps a round, which are quick, get two rounds more.
+constexpr long kSmallSearch = 1'500'000;
+constexpr int kSmallSearchRounds = 5;
 
 // Search steps of a round: a fixed number (not a time) so that every machine builds the same
 // table, sized so that typical club tables take a fifth of a second and the largest under two.
@@ -103,7 +106,9 @@ std::optional<MatchTable> fixedPairTable(MatchKind kind, const RunParameters& pa
         return std::nullopt;
     }
     auto games = fixedPairRounds(params.teamA, params.teamB, params.courts, params.games);
-    if (!games && params.teamA == params.teamB) {
+    // Halves kept apart never meet every pair of the other team, so there is nothing to find.
+    const bool halvesApart = params.teamA == 2 * params.courts && !options.mixHalves;
+    if (!games && params.teamA == params.teamB && !halvesApart) {
         games = fixedPairOrder(params.teamA, params.courts, params.games, options.mixHalves);
     }
     if (!games) {
@@ -207,7 +212,9 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
     SearchLimits limits;
     limits.steps = searchSteps(task);
     // Fixed pairs price their moves by whole rounds of meetings, which costs more per step.
-    limits.rounds = kind == MatchKind::FixedPairs ? 1 : kSearchRounds;
+    limits.rounds = kind == MatchKind::FixedPairs  ? 1
+                    : limits.steps <= kSmallSearch ? kSmallSearchRounds
+                                                   : kSearchRounds;
     limits.progress = options.progress;
     const std::vector<std::vector<int>> newGames = runBalancedSearch(task, limits);
 
