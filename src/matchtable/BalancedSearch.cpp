@@ -43,6 +43,8 @@ public:
     Search(const SearchTask& task, const SearchLimits& limits);
 
     std::vector<std::vector<int>> run();
+    // After run: the table keeps every promise (see goodEnough).
+    bool keptPromises() const { return goodEnough(); }
 
 private:
     std::size_t index(int game, int seat) const
@@ -1123,7 +1125,7 @@ void Search::anneal(long steps, double hot, double light, long done, long total)
             tryPairSwap(temperature);
         } else if (!m_repeated.empty() && draw >= 5) {
             tryRepairPartners(temperature);
-        } else if (!m_roundCost && draw == 4) {
+        } else if (!m_roundCost && (draw == 4 || (m_band && draw >= 5))) {
             tryRepairMeetings(temperature);
         } else {
             trySeatSwap(temperature);
@@ -1267,7 +1269,22 @@ std::vector<std::vector<int>> Search::run()
 
 std::vector<std::vector<int>> runBalancedSearch(const SearchTask& task, const SearchLimits& limits)
 {
-    return Search(task, limits).run();
+    Search search(task, limits);
+    std::vector<std::vector<int>> games = search.run();
+    // A table that misses a promise is searched again from other starts; the first that keeps
+    // them all is taken, or else the first table.
+    SearchLimits quiet = limits;
+    quiet.progress = {};
+    for (int restart = 1; restart <= limits.restarts && !search.keptPromises(); ++restart) {
+        SearchTask again = task;
+        again.seed = task.seed + static_cast<std::uint64_t>(restart) * 0x9e3779b97f4a7c15ULL;
+        Search other(again, quiet);
+        std::vector<std::vector<int>> otherGames = other.run();
+        if (other.keptPromises()) {
+            return otherGames;
+        }
+    }
+    return games;
 }
 
 } // namespace zoruka

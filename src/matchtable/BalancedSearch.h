@@ -40,6 +40,7 @@ struct SearchTask {
 struct SearchLimits {
     long steps = 0;
     int rounds = 1;
+    int restarts = 0; // whole searches more, from other starts, while the table misses a promise
     double seconds = 10.0;
     std::function<void(int percent)> progress;
 };

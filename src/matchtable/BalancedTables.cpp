@@ -23,6 +23,10 @@ constexpr int kSearchRounds = 3;
 // Tables of at most this many steps a round, which are quick, get two rounds more.
 constexpr long kSmallSearch = 1'500'000;
 constexpr int kSmallSearchRounds = 5;
+// Tables of at most this many steps a round are searched afresh from other starts, as many times
+// more, while they miss a promise.
+constexpr long kRestartedSearch = 1'500'000;
+constexpr int kSearchRestarts = 6;
 
 // Search steps of a round: a fixed number (not a time) so that every machine builds the same
 // table, sized so that typical club tables take a fifth of a second and the largest under two.
@@ -215,6 +219,8 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
     limits.rounds = kind == MatchKind::FixedPairs  ? 1
                     : limits.steps <= kSmallSearch ? kSmallSearchRounds
                                                    : kSearchRounds;
+    limits.restarts =
+        kind != MatchKind::FixedPairs && limits.steps <= kRestartedSearch ? kSearchRestarts : 0;
     limits.progress = options.progress;
     const std::vector<std::vector<int>> newGames = runBalancedSearch(task, limits);
 
