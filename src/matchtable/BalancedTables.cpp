@@ -23,10 +23,10 @@ constexpr int kSearchRounds = 3;
 // Tables of at most this many steps a round, which are quick, get two rounds more.
 constexpr long kSmallSearch = 1'500'000;
 constexpr int kSmallSearchRounds = 5;
-// Tables of at most this many steps a round are searched afresh from other starts, as many times
-// more, while they miss a promise.
-constexpr long kRestartedSearch = 1'500'000;
-constexpr int kSearchRestarts = 6;
+// A table that misses a promise is searched afresh from other starts as many times as whole
+// searches fit into these steps, so that even a table that never gets there stays under two
+// seconds.
+constexpr long kRestartSteps = 6'000'000;
 
 // Search steps of a round: a fixed number (not a time) so that every machine builds the same
 // table, sized so that typical club tables take a fifth of a second and the largest under two.
@@ -219,8 +219,9 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
     limits.rounds = kind == MatchKind::FixedPairs  ? 1
                     : limits.steps <= kSmallSearch ? kSmallSearchRounds
                                                    : kSearchRounds;
+    const long wholeSearch = limits.steps + (limits.rounds - 1) * (limits.steps / 2);
     limits.restarts =
-        kind != MatchKind::FixedPairs && limits.steps <= kRestartedSearch ? kSearchRestarts : 0;
+        kind == MatchKind::FixedPairs ? 0 : static_cast<int>(kRestartSteps / wholeSearch);
     limits.progress = options.progress;
     const std::vector<std::vector<int>> newGames = runBalancedSearch(task, limits);
 
