@@ -43,6 +43,8 @@ public:
     Search(const SearchTask& task, const SearchLimits& limits);
 
     std::vector<std::vector<int>> run();
+    // After run: the table keeps every promise (see goodEnough).
+    bool keptPromises() const { return goodEnough(); }
 
 private:
     std::size_t index(int game, int seat) const
@@ -92,6 +94,8 @@ private:
     long countMeeting(int x, int y, int sign);
     long changeMet(int id, int sign);
     void planUnmet();
+    std::vector<int> metCounts() const;
+    void aimAtBand();
     void noteRepeat(int x, int y, int count);
     bool mayPartner(int x, int y) const;
     int fairShare() const;
@@ -154,8 +158,7 @@ private:
     std::vector<int> m_repeatedAt; // per pairIndex: its place in m_repeated, or -1
     std::vector<int> m_keptMeetings;
     std::vector<int> m_keptPartners;
-    std::vector<long> m_roundLow;
-    std::vector<long> m_roundHigh;
+    std::vector<long> m_roundsDone; // fixed pairs, per game: whole rounds of meetings after it
 
     SearchRandom m_random;
     Cost m_cost;
@@ -163,6 +166,8 @@ private:
     Cost m_floor;        // no table costs less
     double m_partnerWeight = 1;
     bool m_bestSaved = true;
+    bool m_band = false;           // see planUnmet
+    std::array<int, 2> m_bandOf{}; // per group: the band its players are compared in
     std::vector<int> m_bestSeats;
 };
 
@@ -215,7 +220,7 @@ int Search::restsBefore(int game, int id) const
 
 int Search::doubleRests(int id) const
 {
-    int count = 0;
+    int count = m_task.doubleRestsSoFar[static_cast<std::size_t>(id)];
     for (int t = std::max(m_first - 1, 0); t + 1 < m_games; ++t) {
         count += rests(t, id) && rests(t + 1, id) ? 1 : 0;
     }
@@ -353,7 +358,7 @@ void Search::seatPlayers()
     }
 }
 
-// Fixed pairs: the rounds each new game's meetings belong to (see roundCost).
+// Fixed pairs: how many whole rounds of meetings every game completes (see roundCost).
 void Search::planRounds()
 {
     const long pairs = static_cast<long>(m_presentOf[0]) * m_presentOf[1];
@@ -366,12 +371,10 @@ void Search::planRounds()
             }
         }
     }
-    m_roundLow.assign(static_cast<std::size_t>(m_games), 0);
-    m_roundHigh.assign(static_cast<std::size_t>(m_games), 0);
+    m_roundsDone.assign(static_cast<std::size_t>(m_games), 0);
     for (int game = m_first; game < m_games && pairs > 0; ++game) {
-        m_roundLow[static_cast<std::size_t>(game)] = meetingsSoFar / pairs;
-        m_roundHigh[static_cast<std::size_t>(game)] = (meetingsSoFar + m_task.courts - 1) / pairs;
         meetingsSoFar += m_task.courts;
+        m_roundsDone[static_cast<std::size_t>(game)] = meetingsSoFar / pairs;
     }
 }
 
@@ -383,11 +386,14 @@ long Search::changeMet(int id, int sign)
     return unmetCost(m) - before;
 }
 
-// How many different opponents each player is short of: the most that any present player of his
-// group could meet in his games (each game brings two, or for mixed doubles one of each sex, of
-// those he can meet), less those he meets so far. One target for the whole group keeps apart
-// those who play a game less: they are the ones who must not meet anyone twice. Rest moves trade
-// games between players and keep everybody's number of games.
+// How many different opponents each player is short of his group's target, the most that any
+// present player of the group could meet in his games (each game brings two, or for mixed doubles
+// one of each sex, of those he can meet). One target for the whole group keeps apart those who
+// play a game less: they are the ones who must not meet anyone twice. Rest moves trade games
+// between players and keep everybody's number of games. Once aiming at the band (m_band), the
+// target is instead the top of the band of three numbers that most players reach already: where
+// nobody can reach the most possible, what counts is that the numbers differ by at most two.
+// Groups of equal targets share one band, as their players are compared with each other.
 void Search::planUnmet()
 {
     std::vector<int> games(static_cast<std::size_t>(m_ids), 0);
@@ -422,16 +428,56 @@ void Search::planUnmet()
             target[own] = std::max(target[own], could);
         }
     }
-    for (int id = 0; id < m_ids; ++id) {
-        int met = 0;
-        for (int z = 0; z < m_ids; ++z) {
-            met += m_opponents[pairIndex(id, z)] > 0 ? 1 : 0;
+    m_bandOf = {0, m_task.groupSize[1] == 0 || target[0] == target[1] ? 0 : 1};
+    const std::vector<int> met = metCounts();
+    for (int band = 0; m_band && band <= m_bandOf[1]; ++band) {
+        const auto inBand = [&](int id) {
+            return m_task.present[static_cast<std::size_t>(id)] &&
+                   m_bandOf[m_groupOf[static_cast<std::size_t>(id)]] == band;
+        };
+        long fewestOutside = -1;
+        int bestTop = target[band];
+        for (int top = target[band]; top >= 0; --top) {
+            long outside = 0;
+            for (int id = 0; id < m_ids; ++id) {
+                const int m = met[static_cast<std::size_t>(id)];
+                outside += inBand(id) ? std::max(top - 2 - m, 0) + std::max(m - top, 0) : 0;
+            }
+            if (fewestOutside < 0 || outside < fewestOutside) {
+                fewestOutside = outside;
+                bestTop = top;
+            }
         }
-        m_unmet[static_cast<std::size_t>(id)] =
-            m_task.present[static_cast<std::size_t>(id)]
-                ? target[m_groupOf[static_cast<std::size_t>(id)]] - met
-                : 0;
+        for (int group = 0; group < 2; ++group) {
+            target[group] = m_bandOf[group] == band ? bestTop : target[group];
+        }
     }
+    for (int id = 0; id < m_ids; ++id) {
+        const auto u = static_cast<std::size_t>(id);
+        m_unmet[u] = m_task.present[u] ? target[m_groupOf[u]] - met[u] : 0;
+    }
+}
+
+// How many different opponents each player has met.
+std::vector<int> Search::metCounts() const
+{
+    std::vector<int> met(static_cast<std::size_t>(m_ids), 0);
+    for (int id = 0; id < m_ids; ++id) {
+        for (int z = 0; z < m_ids; ++z) {
+            met[static_cast<std::size_t>(id)] += m_opponents[pairIndex(id, z)] > 0 ? 1 : 0;
+        }
+    }
+    return met;
+}
+
+// Aims the rest of the search at the band most players of the best table reach (see planUnmet).
+void Search::aimAtBand()
+{
+    m_band = true;
+    planUnmet();
+    m_cost = totalCost();
+    m_bestCost = m_cost.weighed(kPartnerWeight);
+    m_bestSaved = false;
 }
 
 long Search::countPartners(int x, int y, int sign)
@@ -439,9 +485,9 @@ long Search::countPartners(int x, int y, int sign)
     int& count = m_partners[pairIndex(x, y)];
     long delta = 0;
     if (sign > 0) {
-        delta = partnerStep(count++);
+        delta = partnerStep(count++, m_fairShare);
     } else {
-        delta = -partnerStep(--count);
+        delta = -partnerStep(--count, m_fairShare);
     }
     m_partners[pairIndex(y, x)] = count;
     noteRepeat(x, y, count);
@@ -618,10 +664,11 @@ Move Search::inverseOf(const Move& move) const
 Cost Search::price(const CountChanges& changes) const
 {
     Cost delta;
+    const auto partnerSteps = [this](int c) { return partnerStep(c, m_fairShare); };
     for (int i = 0; i < changes.partnerCount; ++i) {
         const auto& [x, y, by] = changes.partners[static_cast<std::size_t>(i)];
         const int count = m_partners[pairIndex(x, y)];
-        delta.partners += stepsBetween(partnerStep, count, count + by);
+        delta.partners += stepsBetween(partnerSteps, count, count + by);
     }
     std::array<int, 32> touched; // players whose number of different opponents changes
     int touchedCount = 0;
@@ -685,25 +732,25 @@ long Search::meetingsCost(const Move& move)
     return after - before;
 }
 
-// How far the meetings of A pair a and B pair b fall outside their rounds: the k-th meeting of
-// two pairs (from 0) belongs in round k, and a game whose courts carry meetings m .. m + C - 1 of
-// the table lies in the rounds of those numbers over the number of A-B pairings.
+// How far the meetings of A pair a and B pair b fall behind or ahead of the rounds: after a game
+// that completes r whole rounds of meetings every two pairs have met r or r + 1 times, so that
+// every A pair meets every B pair once before any two meet again, and so on round after round.
 long Search::roundCost(int a, int b) const
 {
-    int met = m_keptMeetings[pairIndex(a, b)];
+    if (!m_task.present[static_cast<std::size_t>(a)] ||
+        !m_task.present[static_cast<std::size_t>(b)]) {
+        return 0;
+    }
+    long met = m_keptMeetings[pairIndex(a, b)];
     long cost = 0;
     for (int game = m_first; game < m_games; ++game) {
         const int wa = whereIs(game, a);
         const int wb = whereIs(game, b);
         if (wa >= 0 && wb >= 0 && courtOf(wa) == courtOf(wb)) {
-            const auto g = static_cast<std::size_t>(game);
-            if (met < m_roundLow[g]) {
-                cost += kRoundStep * (m_roundLow[g] - met);
-            } else if (met > m_roundHigh[g]) {
-                cost += kRoundStep * (met - m_roundHigh[g]);
-            }
             ++met;
         }
+        const long rounds = m_roundsDone[static_cast<std::size_t>(game)];
+        cost += kRoundStep * (std::max(rounds - met, 0L) + std::max(met - rounds - 1, 0L));
     }
     return cost;
 }
@@ -722,7 +769,7 @@ Cost Search::totalCost() const
     for (int x = 0; x < m_ids; ++x) {
         for (int y = x + 1; y < m_ids; ++y) {
             for (int c = 0; c < m_partners[pairIndex(x, y)]; ++c) {
-                cost.partners += partnerStep(c);
+                cost.partners += partnerStep(c, m_fairShare);
             }
             for (int c = 0; c < m_opponents[pairIndex(x, y)]; ++c) {
                 cost.others += opponentStep(c);
@@ -741,7 +788,7 @@ Cost Search::lowerBound() const
     if (m_roundCost) {
         return {};
     }
-    const auto fill = [&](const std::vector<int>& counts, long added, long (*step)(int),
+    const auto fill = [&](const std::vector<int>& counts, long added, const auto& step,
                           const auto& eligible) {
         std::vector<long> levels(static_cast<std::size_t>(kMaxLevel + 2), 0);
         long cost = 0;
@@ -772,8 +819,9 @@ Cost Search::lowerBound() const
     const auto opponentsMay = [&](int x, int y) {
         return m_task.kind != MatchKind::Team || group(x) != group(y);
     };
-    return {fill(m_partners, perGame * static_cast<long>(m_layout.partners.size()), partnerStep,
-                 partnersMay),
+    return {fill(
+                m_partners, perGame * static_cast<long>(m_layout.partners.size()),
+                [&](int c) { return partnerStep(c, m_fairShare); }, partnersMay),
             fill(m_opponents, perGame * static_cast<long>(m_layout.opponents.size()), opponentStep,
                  opponentsMay)};
 }
@@ -938,41 +986,53 @@ bool Search::tryRepairPartners(double temperature)
     return trySwap(game, s1, randomSeatOf(m_layout.group[placeOf(s1)]), temperature);
 }
 
-// A player short of more different opponents than the target allows, in a new game where he
-// meets someone he meets more than once, trades seats with another player of his group, or that
-// opponent does.
+// A player outside the band of different opponents, in a new game where he meets someone he
+// meets more than once (above the band, once aiming at it: someone he meets only there), trades
+// seats with whoever of his group, or that opponent does. Before aiming at the band the player is
+// the most short of a few drawn; then any of the first few outside it from a drawn start.
 bool Search::tryRepairMeetings(double temperature)
 {
-    // The most short of a few drawn players.
-    int worst = -1;
-    for (int draw = 0; draw < 8; ++draw) {
-        const int id = m_random.below(m_ids);
-        if (m_unmet[static_cast<std::size_t>(id)] > 2 &&
-            (worst < 0 ||
-             m_unmet[static_cast<std::size_t>(id)] > m_unmet[static_cast<std::size_t>(worst)])) {
-            worst = id;
+    int player = -1;
+    if (!m_band) {
+        for (int draw = 0; draw < 8; ++draw) {
+            const int id = m_random.below(m_ids);
+            const int m = m_unmet[static_cast<std::size_t>(id)];
+            if (m > 2 && (player < 0 || m > m_unmet[static_cast<std::size_t>(player)])) {
+                player = id;
+            }
         }
+    } else {
+        std::array<int, 8> outside{};
+        int count = 0;
+        for (int id = 0, start = m_random.below(m_ids); id < m_ids && count < 8; ++id) {
+            const int x = (start + id) % m_ids;
+            const int m = m_unmet[static_cast<std::size_t>(x)];
+            if (m > 2 || m < 0) {
+                outside[static_cast<std::size_t>(count++)] = x;
+            }
+        }
+        player = count > 0 ? outside[static_cast<std::size_t>(m_random.below(count))] : -1;
     }
-    if (worst < 0) {
+    if (player < 0) {
         return false;
     }
+    const bool below = m_unmet[static_cast<std::size_t>(player)] > 0;
     int seat = -1;
     const int game = firstNewGame([&](int g) {
-        const int w = whereIs(g, worst);
+        const int w = whereIs(g, player);
         const int k = w >= 0 ? placeOf(w) : 0;
         for (int o = 0; w >= 0 && o < m_opponentCount[k]; ++o) {
             const int other = courtOf(w) * m_spc + m_opponentSeats[k][static_cast<std::size_t>(o)];
-            if (m_opponents[pairIndex(worst, seatAt(g, other))] >= 2) {
+            const int met = m_opponents[pairIndex(player, seatAt(g, other))];
+            if (below ? met >= 2 : met == 1) {
                 seat = m_random.below(2) == 0 ? w : other;
                 return true;
             }
         }
         return false;
     });
-    if (game < 0) {
-        return false;
-    }
-    return trySwap(game, seat, randomSeatOf(m_layout.group[placeOf(seat)]), temperature);
+    return game >= 0 &&
+           trySwap(game, seat, randomSeatOf(m_layout.group[placeOf(seat)]), temperature);
 }
 
 // A resting player x of game g takes the seat of a player y of his group, who rests instead; at
@@ -1065,7 +1125,7 @@ void Search::anneal(long steps, double hot, double light, long done, long total)
             tryPairSwap(temperature);
         } else if (!m_repeated.empty() && draw >= 5) {
             tryRepairPartners(temperature);
-        } else if (!m_roundCost && draw == 4) {
+        } else if (!m_roundCost && (draw == 4 || (m_band && draw >= 5))) {
             tryRepairMeetings(temperature);
         } else {
             trySeatSwap(temperature);
@@ -1118,7 +1178,7 @@ void Search::restoreBest()
 }
 
 // Whether the table keeps every promise, so that no further round is needed: no partnership
-// above its fair share, nobody short of more than two different opponents, and no two players
+// above its fair share, numbers of different opponents within two of each other, and no two players
 // meeting more than one (mixed doubles two) above the least possible; for fixed pairs every
 // meeting in its round.
 bool Search::goodEnough() const
@@ -1137,15 +1197,18 @@ bool Search::goodEnough() const
             }
         }
     }
+    const std::vector<int> met = metCounts();
+    std::array<int, 2> fewest{m_ids, m_ids};
+    std::array<int, 2> most{};
     const auto ceilDiv = [](int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; };
     int floor = 0;
     for (int id = 0; id < m_ids; ++id) {
         if (!m_task.present[static_cast<std::size_t>(id)]) {
             continue;
         }
-        if (m_unmet[static_cast<std::size_t>(id)] > 2) {
-            return false;
-        }
+        const int band = m_bandOf[m_groupOf[static_cast<std::size_t>(id)]];
+        fewest[band] = std::min(fewest[band], met[static_cast<std::size_t>(id)]);
+        most[band] = std::max(most[band], met[static_cast<std::size_t>(id)]);
         const int k = games[static_cast<std::size_t>(id)];
         const int own = m_groupOf[static_cast<std::size_t>(id)];
         const int same = m_presentOf[own] - 1;
@@ -1163,6 +1226,9 @@ bool Search::goodEnough() const
         case MatchKind::FixedPairs:
             break;
         }
+    }
+    if (most[0] > fewest[0] + 2 || most[1] > fewest[1] + 2) {
+        return false;
     }
     const int allowed = floor + (m_task.kind == MatchKind::Mixed ? 2 : 1);
     return std::none_of(m_opponents.begin(), m_opponents.end(),
@@ -1187,6 +1253,7 @@ std::vector<std::vector<int>> Search::run()
         if (goodEnough()) {
             break;
         }
+        aimAtBand();
         anneal(later, kWarm, kFirmPartners, steps + later * (round - 1), total);
     }
     restoreBest();
@@ -1202,7 +1269,22 @@ std::vector<std::vector<int>> Search::run()
 
 std::vector<std::vector<int>> runBalancedSearch(const SearchTask& task, const SearchLimits& limits)
 {
-    return Search(task, limits).run();
+    Search search(task, limits);
+    std::vector<std::vector<int>> games = search.run();
+    // A table that misses a promise is searched again from other starts; the first that keeps
+    // them all is taken, or else the first table.
+    SearchLimits quiet = limits;
+    quiet.progress = {};
+    for (int restart = 1; restart <= limits.restarts && !search.keptPromises(); ++restart) {
+        SearchTask again = task;
+        again.seed = task.seed + static_cast<std::uint64_t>(restart) * 0x9e3779b97f4a7c15ULL;
+        Search other(again, quiet);
+        std::vector<std::vector<int>> otherGames = other.run();
+        if (other.keptPromises()) {
+            return otherGames;
+        }
+    }
+    return games;
 }
 
 } // namespace zoruka

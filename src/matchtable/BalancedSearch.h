@@ -19,9 +19,10 @@ struct SearchTask {
     std::array<int, 2> groupSize{}; // highest number of each group; 0 for doubles' group 1
     // The first games of the table, kept exactly as they stand.
     std::vector<std::vector<int>> keptGames;
-    std::vector<bool> present;    // per id: takes part in the new games
-    std::vector<int> restsSoFar;  // per id: rests counted before the first new game
-    std::vector<bool> restedLast; // per id: rested in the last kept game
+    std::vector<bool> present;         // per id: takes part in the new games
+    std::vector<int> restsSoFar;       // per id: rests counted before the first new game
+    std::vector<bool> restedLast;      // per id: rested in the last kept game
+    std::vector<int> doubleRestsSoFar; // per id: times rested in two kept games in a row
     // A group of exactly twice as many players as it puts on court may give a player one double
     // rest, so that the two halves meet; otherwise nobody rests twice in a row while fewer rest
     // than play.
@@ -39,6 +40,7 @@ struct SearchTask {
 struct SearchLimits {
     long steps = 0;
     int rounds = 1;
+    int restarts = 0; // whole searches more, from other starts, while the table misses a promise
     double seconds = 10.0;
     std::function<void(int percent)> progress;
 };

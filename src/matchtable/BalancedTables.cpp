@@ -1,13 +1,17 @@
 #include "matchtable/BalancedTables.h"
 
 #include "matchtable/BalancedSearch.h"
+#include "matchtable/FixedPairOrder.h"
+#include "matchtable/FixedPairRounds.h"
 #include "matchtable/KindCounts.h"
+#include "matchtable/SearchRandom.h"
 #include "matchtable/SeatLayout.h"
 #include "matchtable/TableRests.h"
 #include "matchtable/TableSeats.h"
 #include "matchtable/WhistTournaments.h"
 
 #include <algorithm>
+#include <numeric>
 #include <stdexcept>
 
 namespace zoruka {
@@ -16,6 +20,13 @@ namespace {
 
 // Rounds of search a table may take when its first falls short of a promise.
 constexpr int kSearchRounds = 3;
+// Tables of at most this many steps a round, which are quick, get two rounds more.
+constexpr long kSmallSearch = 1'500'000;
+constexpr int kSmallSearchRounds = 5;
+// A table that misses a promise is searched afresh from other starts as many times as whole
+// searches fit into these steps, so that even a table that never gets there stays under two
+// seconds.
+constexpr long kRestartSteps = 6'000'000;
 
 // Search steps of a round: a fixed number (not a time) so that every machine builds the same
 // table, sized so that typical club tables take a fifth of a second and the largest under two.
@@ -46,6 +57,33 @@ GameRests restsOf(const std::vector<int>& seats, const std::vector<bool>& presen
     return rests;
 }
 
+// A print block has room for the most players any game of the table rests.
+void makeRoomForRests(MatchTable& table)
+{
+    for (const GameRests& game : table.rests) {
+        table.params.resting =
+            std::max(table.params.resting, static_cast<int>(game[0].size() + game[1].size()));
+    }
+}
+
+// The table of `params` whose games seat as `games` does, over and over when it has fewer, with
+// every player of the groups taking part.
+MatchTable tableOfGames(MatchKind kind, const RunParameters& params,
+                        const std::vector<std::vector<int>>& games)
+{
+    MatchTable table;
+    table.params = params;
+    const PlayerIds ids{groupSizes(kind, params)};
+    const std::vector<bool> everybody(static_cast<std::size_t>(ids.count()), true);
+    for (int game = 1; game <= params.games; ++game) {
+        const auto& seats = games[static_cast<std::size_t>(game - 1) % games.size()];
+        writeGameSeats(kind, table, game, seats, ids);
+        table.rests.push_back(restsOf(seats, everybody, ids));
+    }
+    makeRoomForRests(table);
+    return table;
+}
+
 // Doubles of 4C or 4C + 1 players for at least as many games as a whist tournament has: the
 // tournament's games over and over, so that every partnership comes up once in each round of
 // them; nothing for other tables.
@@ -59,16 +97,39 @@ std::optional<MatchTable> whistTable(MatchKind kind, const RunParameters& params
     if (!games || static_cast<int>(games->size()) > params.games) {
         return std::nullopt;
     }
-    MatchTable table;
-    table.params = params;
-    const PlayerIds ids{{players, 0}};
-    const std::vector<bool> everybody(static_cast<std::size_t>(players), true);
-    for (int game = 1; game <= params.games; ++game) {
-        const auto& seats = (*games)[static_cast<std::size_t>(game - 1) % games->size()];
-        writeGameSeats(kind, table, game, seats, ids);
-        table.rests.push_back(restsOf(seats, everybody, ids));
+    return tableOfGames(kind, params, *games);
+}
+
+// Fixed pairs meeting in rounds (fixedPairRounds; for teams of as many pairs where its turns
+// would not be fair, fixedPairOrder), the pairs of each team numbered in an order drawn from the
+// seed; nothing where neither finds fair turns.
+std::optional<MatchTable> fixedPairTable(MatchKind kind, const RunParameters& params,
+                                         const BalancedOptions& options)
+{
+    if (kind != MatchKind::FixedPairs || params.games == 0) {
+        return std::nullopt;
     }
-    return table;
+    auto games = fixedPairRounds(params.teamA, params.teamB, params.courts, params.games);
+    // Halves kept apart never meet every pair of the other team, so there is nothing to find.
+    const bool halvesApart = params.teamA == 2 * params.courts && !options.mixHalves;
+    if (!games && params.teamA == params.teamB && !halvesApart) {
+        games = fixedPairOrder(params.teamA, params.courts, params.games, options.mixHalves);
+    }
+    if (!games) {
+        return std::nullopt;
+    }
+    std::vector<int> order(static_cast<std::size_t>(params.teamA + params.teamB));
+    std::iota(order.begin(), order.end(), 0);
+    SearchRandom random(options.seed);
+    const auto teamB = order.begin() + params.teamA;
+    random.shuffle(order.begin(), teamB);
+    random.shuffle(teamB, order.end());
+    for (auto& seats : *games) {
+        for (int& id : seats) {
+            id = order[static_cast<std::size_t>(id)];
+        }
+    }
+    return tableOfGames(kind, params, *games);
 }
 
 // The table of `params` whose first `keptGames` games are those of `kept`, the others searched
@@ -93,6 +154,7 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
     task.present.assign(count, false);
     task.restsSoFar.assign(count, 0);
     task.restedLast.assign(count, false);
+    task.doubleRestsSoFar.assign(count, 0);
     for (int group = 0; group < 2; ++group) {
         for (int number = 1; number <= newSizes[group]; ++number) {
             const auto& gone = leaving[group];
@@ -111,11 +173,16 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
     for (int game = 1; game <= keptGames; ++game) {
         task.keptGames.push_back(gameSeats(kind, kept, game, ids));
         GameRests gameRests;
+        const GameRests before = rests.empty() ? GameRests{} : rests.back();
         for (int group = 0; group < 2; ++group) {
             gameRests[group] = keptRests[group][static_cast<std::size_t>(game - 1)];
             for (int number : gameRests[group]) {
                 const auto id = static_cast<std::size_t>(ids.id(group, number));
                 ++task.restsSoFar[id];
+                if (std::find(before[group].begin(), before[group].end(), number) !=
+                    before[group].end()) {
+                    ++task.doubleRestsSoFar[id];
+                }
                 if (game == keptGames) {
                     task.restedLast[id] = true;
                     inLastKept[id] = true;
@@ -149,7 +216,12 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
     SearchLimits limits;
     limits.steps = searchSteps(task);
     // Fixed pairs price their moves by whole rounds of meetings, which costs more per step.
-    limits.rounds = kind == MatchKind::FixedPairs ? 1 : kSearchRounds;
+    limits.rounds = kind == MatchKind::FixedPairs  ? 1
+                    : limits.steps <= kSmallSearch ? kSmallSearchRounds
+                                                   : kSearchRounds;
+    const long wholeSearch = limits.steps + (limits.rounds - 1) * (limits.steps / 2);
+    limits.restarts =
+        kind == MatchKind::FixedPairs ? 0 : static_cast<int>(kRestartSteps / wholeSearch);
     limits.progress = options.progress;
     const std::vector<std::vector<int>> newGames = runBalancedSearch(task, limits);
 
@@ -164,11 +236,62 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
         rests.push_back(restsOf(newGames[k], task.present, ids));
     }
     table.rests = std::move(rests);
-    // A print block has room for the most players any game rests.
-    for (const GameRests& game : table.rests) {
-        table.params.resting =
-            std::max(table.params.resting, static_cast<int>(game[0].size() + game[1].size()));
+    makeRoomForRests(table);
+    return table;
+}
+
+// The last game of the round of meetings that game `done` + 1 of a fixed-pair table falls in:
+// the game whose courts bring the meetings of present pairs so far past the next whole number of
+// rounds (every present A pair against every present B pair).
+int roundEnd(const MatchTable& table, int done, const RunParameters& params,
+             const std::array<std::vector<int>, 2>& leaving)
+{
+    const auto present = [&](int group, int number) {
+        const auto& gone = leaving[group];
+        return number <= (group == 0 ? params.teamA : params.teamB) &&
+               std::find(gone.begin(), gone.end(), number) == gone.end();
+    };
+    const long pairs = static_cast<long>(params.teamA - static_cast<long>(leaving[0].size())) *
+                       (params.teamB - static_cast<long>(leaving[1].size()));
+    long meetings = 0;
+    for (int game = 1; game <= done; ++game) {
+        for (int court = 1; court <= params.courts; ++court) {
+            const Pair match = table.results.pair(game, court);
+            meetings +=
+                !match.empty() && present(0, match.first) && present(1, match.second) ? 1 : 0;
+        }
     }
+    const long next = (meetings / pairs + 1) * pairs;
+    const long games = (next - meetings + params.courts - 1) / params.courts;
+    return static_cast<int>(std::min<long>(params.games, done + games));
+}
+
+// The table searched for as searchTable does; fixed pairs one round of meetings at a time, the
+// rounds before kept as they stand, so that each search only has to fit its own round's
+// meetings to the pairs that play.
+MatchTable searchTableInRounds(MatchKind kind, const MatchTable& kept, int keptGames,
+                               const RunParameters& params,
+                               const std::array<std::vector<int>, 2>& leaving,
+                               const BalancedOptions& options)
+{
+    if (kind != MatchKind::FixedPairs) {
+        return searchTable(kind, kept, keptGames, params, leaving, options);
+    }
+    MatchTable table = kept;
+    int done = keptGames;
+    BalancedOptions part = options;
+    do {
+        RunParameters round = params;
+        round.games = roundEnd(table, done, params, leaving);
+        if (options.progress) {
+            const int from = done;
+            part.progress = [&options, from, &round, &params](int percent) {
+                options.progress((from * 100 + (round.games - from) * percent) / params.games);
+            };
+        }
+        table = searchTable(kind, table, done, round, leaving, part);
+        done = round.games;
+    } while (done < params.games);
     return table;
 }
 
@@ -199,7 +322,10 @@ MatchTable balancedTable(MatchKind kind, const RunParameters& params,
     if (auto whist = whistTable(kind, params)) {
         return std::move(*whist);
     }
-    return searchTable(kind, MatchTable{}, 0, params, {}, options);
+    if (auto rounds = fixedPairTable(kind, params, options)) {
+        return std::move(*rounds);
+    }
+    return searchTableInRounds(kind, MatchTable{}, 0, params, {}, options);
 }
 
 MatchTable rebuiltTable(MatchKind kind, const MatchTable& previous, const LineupChange& change,
@@ -226,7 +352,7 @@ MatchTable rebuiltTable(MatchKind kind, const MatchTable& previous, const Lineup
         }
     }
     MatchTable table =
-        searchTable(kind, previous, change.fromGame - 1, params, change.leaving, options);
+        searchTableInRounds(kind, previous, change.fromGame - 1, params, change.leaving, options);
     // The players who stay keep their names; newcomers have none yet.
     table.roster = previous.roster.resized(sizes);
     return table;

@@ -1,11 +1,23 @@
 #include "matchtable/RestPlan.h"
 
+#include "matchtable/SearchRandom.h"
+
 #include <algorithm>
+#include <numeric>
 
 namespace zoruka {
 
-std::vector<std::array<std::vector<int>, 2>> planRests(const SearchTask& task,
-                                                       std::array<int, 2> onCourt)
+namespace {
+
+using Plan = std::vector<std::array<std::vector<int>, 2>>;
+
+// Among players equally due to rest, who rests first.
+enum class Choice {
+    LongestAgo,     // whoever rested longest ago: rests go round in a fixed order
+    SeldomTogether, // whoever has rested least often with those resting already
+};
+
+Plan plan(const SearchTask& task, std::array<int, 2> onCourt, Choice choice)
 {
     const int first = static_cast<int>(task.keptGames.size());
     const auto ids = static_cast<std::size_t>(task.ids());
@@ -16,9 +28,26 @@ std::vector<std::array<std::vector<int>, 2>> planRests(const SearchTask& task,
             lastRest[id] = first - 1;
         }
     }
-    std::vector<std::array<std::vector<int>, 2>> plan;
+    std::vector<bool> restedTwice(ids, false);
+    for (std::size_t id = 0; id < ids; ++id) {
+        restedTwice[id] = task.doubleRestsSoFar[id] > 0;
+    }
+    std::array<int, 2> mixed{}; // double rests given so far to mix a group's halves
+    // Games two players rested in together, and played in together.
+    std::vector<int> restedWith(ids * ids, 0);
+    std::vector<int> playedWith(ids * ids, 0);
+    const auto with = [ids](std::vector<int>& counts, int x, int y) -> int& {
+        return counts[static_cast<std::size_t>(x) * ids + static_cast<std::size_t>(y)];
+    };
+    SearchRandom random(task.seed ^ 0x5e57'9a1aULL);
+    std::vector<int> drawn(ids);
+    Plan plan;
     for (int game = first; game < task.games; ++game) {
         std::array<std::vector<int>, 2>& rests = plan.emplace_back();
+        std::vector<int> resting; // this game's, both groups
+        std::vector<int> playing;
+        std::iota(drawn.begin(), drawn.end(), 0);
+        random.shuffle(drawn);
         for (int group = 0; group < 2; ++group) {
             const int offset = group == 0 ? 0 : task.groupSize[0];
             std::vector<int> members;
@@ -27,33 +56,177 @@ std::vector<std::array<std::vector<int>, 2>> planRests(const SearchTask& task,
                     members.push_back(id);
                 }
             }
-            const int resting = static_cast<int>(members.size()) - onCourt[group];
-            const bool avoidTwice = resting <= onCourt[group];
-            std::stable_sort(members.begin(), members.end(), [&](int a, int b) {
-                const auto ua = static_cast<std::size_t>(a);
-                const auto ub = static_cast<std::size_t>(b);
-                if (count[ua] != count[ub]) {
-                    return count[ua] < count[ub];
+            const int wanted = static_cast<int>(members.size()) - onCourt[group];
+            if (wanted <= 0) {
+                playing.insert(playing.end(), members.begin(), members.end());
+                continue;
+            }
+            const bool avoidTwice = wanted <= onCourt[group];
+            // Halves of exactly twice the places mix when asked: whenever everybody has rested
+            // equally often, some who rested the game before rest once more (each once at most,
+            // spread over the table), and as many of the others play a second game in a row.
+            const bool mixable = task.mixHalves && 2 * wanted == static_cast<int>(members.size());
+            int mixing = 0;
+            if (mixable && std::all_of(members.begin(), members.end(), [&](int id) {
+                    return count[static_cast<std::size_t>(id)] ==
+                           count[static_cast<std::size_t>(members[0])];
+                })) {
+                const long share = static_cast<long>(members.size()) * (game - first + 1) /
+                                   std::max(task.games - first, 1);
+                mixing = std::max(static_cast<int>(share) - mixed[group], 0);
+            }
+            const auto mayRestAgain = [&](int id) {
+                return mixing > 0 && !restedTwice[static_cast<std::size_t>(id)];
+            };
+            // Fewest rests first, so that rests never differ by more than one; while fewer rest
+            // than play, those who rested the game before only when nobody else can.
+            const auto tier = [&](int id) {
+                const auto u = static_cast<std::size_t>(id);
+                return 2 * count[u] +
+                       (avoidTwice && lastRest[u] == game - 1 && !mayRestAgain(id) ? 1 : 0);
+            };
+            std::sort(members.begin(), members.end(),
+                      [&](int a, int b) { return tier(a) != tier(b) ? tier(a) < tier(b) : a < b; });
+            const int cut = tier(members[static_cast<std::size_t>(wanted - 1)]);
+            std::vector<int> choices;
+            int rest = wanted;
+            for (int id : members) {
+                if (tier(id) < cut) {
+                    resting.push_back(id);
+                    rests[group].push_back(id);
+                    --rest;
+                } else if (tier(id) == cut) {
+                    choices.push_back(id);
+                } else {
+                    playing.push_back(id);
                 }
-                const bool restedA = lastRest[ua] == game - 1;
-                const bool restedB = lastRest[ub] == game - 1;
-                if (avoidTwice && restedA != restedB) {
-                    return restedB;
+            }
+            // Of those equally due, the fewer who rest or the fewer who play, whichever they are,
+            // are picked one by one: who has rested (played) least often with those resting
+            // (playing) already; or simply who rested longest ago.
+            const bool pickRests = mixing > 0 || rest <= static_cast<int>(choices.size()) - rest;
+            std::vector<int>& picked = pickRests ? resting : playing;
+            const auto score = [&](int id) {
+                if (choice == Choice::LongestAgo) {
+                    return static_cast<long>(pickRests ? lastRest[static_cast<std::size_t>(id)]
+                                                       : -lastRest[static_cast<std::size_t>(id)]);
                 }
-                if (lastRest[ua] != lastRest[ub]) {
-                    return lastRest[ua] < lastRest[ub];
+                long sum = 0;
+                for (int z : picked) {
+                    const long c = with(pickRests ? restedWith : playedWith, id, z);
+                    sum += c * c;
                 }
-                return a > b;
-            });
-            for (int k = 0; k < resting; ++k) {
-                const auto id = static_cast<std::size_t>(members[static_cast<std::size_t>(k)]);
-                ++count[id];
-                lastRest[id] = game;
-                rests[group].push_back(static_cast<int>(id));
+                return sum;
+            };
+            const auto ahead = [&](int a, int b) {
+                const long sa = score(a);
+                const long sb = score(b);
+                if (sa != sb) {
+                    return sa < sb;
+                }
+                if (choice == Choice::LongestAgo) {
+                    return pickRests == (a > b);
+                }
+                return drawn[static_cast<std::size_t>(a)] < drawn[static_cast<std::size_t>(b)];
+            };
+            for (int k = pickRests ? rest : static_cast<int>(choices.size()) - rest; k > 0; --k) {
+                const auto best =
+                    std::min_element(choices.begin(), choices.end(), [&](int a, int b) {
+                        // Once the halves have mixed enough for this game, nobody rests again.
+                        const bool againA = mixable && mixing == 0 &&
+                                            lastRest[static_cast<std::size_t>(a)] == game - 1;
+                        const bool againB = mixable && mixing == 0 &&
+                                            lastRest[static_cast<std::size_t>(b)] == game - 1;
+                        return againA != againB ? againB : ahead(a, b);
+                    });
+                if (pickRests && mixable && lastRest[static_cast<std::size_t>(*best)] == game - 1) {
+                    restedTwice[static_cast<std::size_t>(*best)] = true;
+                    ++mixed[group];
+                    --mixing;
+                }
+                picked.push_back(*best);
+                choices.erase(best);
+            }
+            std::vector<int>& others = pickRests ? playing : resting;
+            others.insert(others.end(), choices.begin(), choices.end());
+            rests[group].clear();
+            for (int id : resting) {
+                if (id >= offset && id < offset + task.groupSize[group]) {
+                    rests[group].push_back(id);
+                }
+            }
+        }
+        for (int x : resting) {
+            ++count[static_cast<std::size_t>(x)];
+            lastRest[static_cast<std::size_t>(x)] = game;
+            for (int y : resting) {
+                ++with(restedWith, x, y);
+            }
+        }
+        for (int x : playing) {
+            for (int y : playing) {
+                ++with(playedWith, x, y);
             }
         }
     }
     return plan;
+}
+
+// How well a plan lets everybody play alongside everybody: first the most players any one
+// never plays a game with, then how unevenly pairs play together (lower is better).
+std::pair<int, long> playTogetherScore(const SearchTask& task, const Plan& plan)
+{
+    const auto ids = static_cast<std::size_t>(task.ids());
+    std::vector<int> together(ids * ids, 0);
+    std::vector<bool> plays(ids);
+    std::vector<int> players;
+    for (const auto& rests : plan) {
+        players.clear();
+        for (std::size_t id = 0; id < ids; ++id) {
+            plays[id] = task.present[id];
+        }
+        for (const auto& group : rests) {
+            for (int id : group) {
+                plays[static_cast<std::size_t>(id)] = false;
+            }
+        }
+        for (std::size_t id = 0; id < ids; ++id) {
+            if (plays[id]) {
+                players.push_back(static_cast<int>(id));
+            }
+        }
+        for (int x : players) {
+            for (int y : players) {
+                ++together[static_cast<std::size_t>(x) * ids + static_cast<std::size_t>(y)];
+            }
+        }
+    }
+    int worst = 0;
+    long squares = 0;
+    for (std::size_t x = 0; x < ids; ++x) {
+        if (!task.present[x]) {
+            continue;
+        }
+        int never = 0;
+        for (std::size_t y = 0; y < ids; ++y) {
+            if (y != x && task.present[y]) {
+                const long c = together[x * ids + y];
+                never += c == 0 ? 1 : 0;
+                squares += c * c;
+            }
+        }
+        worst = std::max(worst, never);
+    }
+    return {worst, squares};
+}
+
+} // namespace
+
+Plan planRests(const SearchTask& task, std::array<int, 2> onCourt)
+{
+    Plan inOrder = plan(task, onCourt, Choice::LongestAgo);
+    Plan mixed = plan(task, onCourt, Choice::SeldomTogether);
+    return playTogetherScore(task, mixed) < playTogetherScore(task, inOrder) ? mixed : inOrder;
 }
 
 } // namespace zoruka

@@ -10,16 +10,26 @@ namespace zoruka::search_cost {
 
 // Cost of a partnership formed once more after c times, in units that the search weighs against
 // the other costs: lightly while it roams, heavily at the end and when tables are compared.
-// Rising with c, so that repeats past the bound go to the pairs that have had fewest.
-inline long partnerStep(int c) { return c; }
+// Rising with c, so that repeats past the bound go to the pairs that have had fewest; and past the
+// bound steeply from `share` on, the partnerships every pair would have if they were spread evenly
+// (rounded up): a pair above it leaves pairs below it, and only an even spread keeps every pair
+// within the share.
+constexpr long kBeyondShare = 8;
+inline long partnerStep(int c, int share)
+{
+    return c < share || share < 2 ? c : c + kBeyondShare * (c - share + 1);
+}
+
 // Cost of two players meeting once more after c times: steep, so that counts stay close.
 inline long opponentStep(int c) { return static_cast<long>(c) * c; }
-// A player who meets m fewer different opponents than the group's target costs nothing while m
-// is at most 2, since numbers of different opponents may differ by 2, and steeply beyond.
+// A player who meets m fewer different opponents than his group's target costs nothing while m
+// is 0 .. 2, since numbers of different opponents may differ by 2, and steeply outside: below
+// the band the target tops, and above it (m < 0), once the target is what most players reach
+// rather than what they could.
 inline long unmetCost(int m)
 {
-    const long beyond = std::max(m - 2, 0);
-    return 4 * beyond * beyond;
+    const long outside = std::max(m - 2, 0) + std::max(-m, 0);
+    return 4 * outside * outside;
 }
 // Fixed pairs: cost of a meeting one round too early or too late.
 constexpr long kRoundStep = 8;
@@ -90,7 +100,7 @@ private:
 };
 
 // The cost of a count going from `from` to `to` by steps of `step`.
-inline long stepsBetween(long (*step)(int), int from, int to)
+template <typename Step> long stepsBetween(const Step& step, int from, int to)
 {
     long cost = 0;
     for (int c = from; c < to; ++c) {

@@ -45,8 +45,12 @@ public:
 
     template <typename T> void shuffle(std::vector<T>& items)
     {
-        for (std::size_t i = items.size(); i > 1; --i) {
-            std::swap(items[i - 1], items[static_cast<std::size_t>(below(static_cast<int>(i)))]);
+        shuffle(items.begin(), items.end());
+    }
+    template <typename Iterator> void shuffle(Iterator first, Iterator last)
+    {
+        for (auto i = last - first; i > 1; --i) {
+            std::swap(first[i - 1], first[below(static_cast<int>(i))]);
         }
     }
 

@@ -297,6 +297,21 @@ TEST_F(LineupChanges, ExtendATableOfAnyModeByMoreGames)
     EXPECT_EQ(tableFairness(size.kind, after).repeats, 0);
 }
 
+TEST_F(LineupChanges, DoubleRestsOfTheKeptGamesCountWhenTheHalvesMix)
+{
+    const Size size{MatchKind::Doubles, 16, 0, 2, 20};
+    const MatchTable before = balanced(size, 0, true);
+    LineupChange change;
+    change.fromGame = 11;
+    change.params = kindParameters(size.kind, {16, 0}, 2, 40);
+    const MatchTable after = rebuiltTable(size.kind, before, change, {0, true, {}});
+    const auto measure = measureTable(size.kind, after);
+    ASSERT_EQ(measure.fault, "");
+    EXPECT_LE(*std::max_element(measure.doubleRestsOf.begin(), measure.doubleRestsOf.end()), 1);
+    EXPECT_EQ(measure.unfairDoubleRests, 0);
+    EXPECT_LE(tableFairness(size.kind, after).restSpread, 1);
+}
+
 TEST_F(LineupChanges, RefuseGamesThatAreNotThereAndOtherCourts)
 {
     const Size size{MatchKind::Doubles, 9, 0, 2, 5};
