@@ -37,6 +37,8 @@ BENCHMARK(BM_BalancedTable)
     ->Args({kTeam, 12, 12, 2, 20})
     ->Args({kTeam, 16, 16, 6, 30})
     ->Args({kFixed, 8, 8, 4, 20})
+    ->Args({kFixed, 11, 11, 6, 30})
+    ->Args({kFixed, 16, 16, 9, 30})
     ->Unit(benchmark::kMillisecond);
 // The largest tables (under 2 s each).
 BENCHMARK(BM_BalancedTable)

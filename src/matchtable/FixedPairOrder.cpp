@@ -1,5 +1,6 @@
 #include "matchtable/FixedPairOrder.h"
 
+#include "matchtable/FixedPairExchange.h"
 #include "matchtable/SearchRandom.h"
 
 #include <algorithm>
@@ -24,7 +25,11 @@ public:
           m_rests(static_cast<std::size_t>(pairs), 0),
           m_restedLast(static_cast<std::size_t>(pairs), false),
           m_seats(static_cast<std::size_t>(games * courts), -1),
-          m_preference(static_cast<std::size_t>(pairs * pairs))
+          m_preference(static_cast<std::size_t>(pairs * pairs)),
+          m_orders(static_cast<std::size_t>(games * courts)),
+          m_rank(static_cast<std::size_t>(pairs), 0),
+          m_plays(static_cast<std::size_t>(pairs), false),
+          m_restedBefore(static_cast<std::size_t>(games))
     {
         // The first attempt shifts the B pairs' turn each game; later ones draw it.
         SearchRandom random(static_cast<std::uint64_t>(attempt));
@@ -59,11 +64,15 @@ private:
     int m_games;
     bool m_avoidTwice;
     long m_steps = 0;
-    std::vector<int> m_metRound;    // per A x B: round of their last meeting
-    std::vector<int> m_rests;       // per B pair: games rested so far
-    std::vector<bool> m_restedLast; // per B pair: rested the game before
-    std::vector<int> m_seats;       // per meeting: the B pair
-    std::vector<int> m_preference;  // per A x B: rank among equally due B pairs
+    std::vector<int> m_metRound;                   // per A x B: round of their last meeting
+    std::vector<int> m_rests;                      // per B pair: games rested so far
+    std::vector<bool> m_restedLast;                // per B pair: rested the game before
+    std::vector<int> m_seats;                      // per meeting: the B pair
+    std::vector<int> m_preference;                 // per A x B: rank among equally due B pairs
+    std::vector<std::vector<int>> m_orders;        // per meeting: the B pairs to try, in order
+    std::vector<long> m_rank;                      // per B pair: its rank at the meeting placed
+    std::vector<bool> m_plays;                     // per B pair: plays in the game ended
+    std::vector<std::vector<bool>> m_restedBefore; // per game: m_restedLast before it
 
     bool inGame(int t, int b) const
     {
@@ -94,19 +103,25 @@ private:
         const int a = t % m_n;
         const int round = t / (m_n * m_n);
         const int game = t / m_courts;
-        std::vector<int> order;
+        std::vector<int>& order = m_orders[static_cast<std::size_t>(t)];
+        order.clear();
         for (int b = 0; b < m_n; ++b) {
             if (!inGame(t, b) && m_metRound[static_cast<std::size_t>(a * m_n + b)] < round) {
                 order.push_back(b);
+                // The rank as one number, in the order of its parts.
+                const long preference =
+                    (m_preference[static_cast<std::size_t>(a * m_n + b)] + m_n * m_n - game) %
+                    (m_n * m_n);
+                m_rank[static_cast<std::size_t>(b)] =
+                    ((mustPlay(b) ? 0L : 1L) * (m_games + 1) + m_games -
+                     m_rests[static_cast<std::size_t>(b)]) *
+                        m_n * m_n +
+                    preference;
             }
         }
-        const auto rank = [&](int b) {
-            return std::make_tuple(
-                mustPlay(b) ? 0 : 1, -m_rests[static_cast<std::size_t>(b)],
-                (m_preference[static_cast<std::size_t>(a * m_n + b)] + m_n * m_n - game) %
-                    (m_n * m_n));
-        };
-        std::sort(order.begin(), order.end(), [&](int x, int y) { return rank(x) < rank(y); });
+        std::sort(order.begin(), order.end(), [&](int x, int y) {
+            return m_rank[static_cast<std::size_t>(x)] < m_rank[static_cast<std::size_t>(y)];
+        });
         for (const int b : order) {
             const auto cell = static_cast<std::size_t>(a * m_n + b);
             const int metBefore = m_metRound[cell];
@@ -128,23 +143,34 @@ private:
     // play, no second rest in a row.
     bool endGame(int game, int next)
     {
-        std::vector<bool> plays(static_cast<std::size_t>(m_n), false);
+        std::fill(m_plays.begin(), m_plays.end(), false);
         for (int s = game * m_courts; s < next; ++s) {
-            plays[static_cast<std::size_t>(m_seats[static_cast<std::size_t>(s)])] = true;
+            m_plays[static_cast<std::size_t>(m_seats[static_cast<std::size_t>(s)])] = true;
         }
-        const auto saved = std::make_pair(m_rests, m_restedLast);
         bool fair = true;
         for (int b = 0; b < m_n; ++b) {
+            fair = fair && (m_plays[static_cast<std::size_t>(b)] || !mustPlay(b));
+        }
+        if (!fair) {
+            return false;
+        }
+        // Each game's rests and the rests before it stay with the game, to be undone.
+        std::vector<bool>& restedBefore = m_restedBefore[static_cast<std::size_t>(game)];
+        restedBefore = m_restedLast;
+        for (int b = 0; b < m_n; ++b) {
             const auto u = static_cast<std::size_t>(b);
-            fair = fair && (plays[u] || !mustPlay(b));
-            m_rests[u] += plays[u] ? 0 : 1;
-            m_restedLast[u] = !plays[u];
+            m_rests[u] += m_plays[u] ? 0 : 1;
+            m_restedLast[u] = !m_plays[u];
         }
         const auto [low, high] = std::minmax_element(m_rests.begin(), m_rests.end());
-        if (fair && *high - *low <= 1 && place(next)) {
+        if (*high - *low <= 1 && place(next)) {
             return true;
         }
-        std::tie(m_rests, m_restedLast) = saved;
+        for (int b = 0; b < m_n; ++b) {
+            const auto u = static_cast<std::size_t>(b);
+            m_rests[u] -= m_restedLast[u] ? 1 : 0;
+        }
+        m_restedLast = restedBefore;
         return false;
     }
 };
@@ -186,7 +212,7 @@ std::optional<std::vector<std::vector<int>>> fixedPairOrder(int pairs, int court
             return table;
         }
     }
-    return std::nullopt;
+    return fixedPairExchange(pairs, courts, games);
 }
 
 } // namespace zoruka

@@ -11,8 +11,8 @@ namespace zoruka {
 // round of pairs x pairs meetings has every A pair meet every B pair once, the B pairs' rests stay
 // within one of each other and, while fewer rest than play, nobody rests twice in a row
 // (`mixHalves` with exactly twice the places: the halves of B change places twice, each time by
-// one half resting twice in a row). Games list seats as fixedPairRounds does; nothing when the
-// search gives up.
+// one half resting twice in a row). Where the search gives up, the annealing of
+// fixedPairExchange. Games list seats as fixedPairRounds does; nothing when both give up.
 std::optional<std::vector<std::vector<int>>> fixedPairOrder(int pairs, int courts, int games,
                                                             bool mixHalves);
 
