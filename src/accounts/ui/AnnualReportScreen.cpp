@@ -70,10 +70,7 @@ AnnualReportScreen::AnnualReportScreen(const DatabaseLocation& database, QWidget
     controls->addSpacing(16);
     controls->addWidget(m_period);
     controls->addStretch();
-    for (QPushButton* button : {print, quit}) {
-        button->setMinimumSize(80, 32);
-        controls->addWidget(button);
-    }
+    ui::addCommandButtons(controls, {print, quit});
 
     m_chart = new ui::PrintPageView(this, QStringLiteral("年間グラフ"));
     m_chart->setMinimumHeight(200);

@@ -93,10 +93,7 @@ CashBookScreen::CashBookScreen(const DatabaseLocation& database, QWidget* parent
     auto* quit = ui::makeButton(this, QStringLiteral("B終了"), QStringLiteral("終了"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {confirm, erase, clear, detail, quit}) {
-        button->setMinimumSize(80, 32);
-        buttons->addWidget(button);
-    }
+    ui::addCommandButtons(buttons, {confirm, erase, clear, detail, quit});
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(10);

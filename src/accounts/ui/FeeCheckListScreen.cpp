@@ -75,10 +75,7 @@ FeeCheckListScreen::FeeCheckListScreen(const DatabaseLocation& database, QWidget
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {print, quit}) {
-        button->setMinimumSize(80, 32);
-        buttons->addWidget(button);
-    }
+    ui::addCommandButtons(buttons, {print, quit});
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

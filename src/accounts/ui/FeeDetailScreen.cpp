@@ -131,10 +131,7 @@ FeeDetailScreen::FeeDetailScreen(const DatabaseLocation& database, const CashBoo
     auto* quit = ui::makeButton(this, QStringLiteral("B終了"), QStringLiteral("終了"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {confirm, clear, quit}) {
-        button->setMinimumSize(80, 32);
-        buttons->addWidget(button);
-    }
+    ui::addCommandButtons(buttons, {confirm, clear, quit});
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(10);

@@ -73,10 +73,7 @@ MonthClosingScreen::MonthClosingScreen(const DatabaseLocation& database, QWidget
     auto* quit = ui::makeButton(this, QStringLiteral("B終了"), QStringLiteral("終了"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {confirm, quit}) {
-        button->setMinimumSize(80, 32);
-        buttons->addWidget(button);
-    }
+    ui::addCommandButtons(buttons, {confirm, quit});
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(10);

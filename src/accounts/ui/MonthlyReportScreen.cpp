@@ -66,10 +66,7 @@ MonthlyReportScreen::MonthlyReportScreen(const DatabaseLocation& database, QWidg
     m_withSummary = yesNoFrame(this, QStringLiteral("Frame1"), QStringLiteral("サマリー出力"),
                                QStringLiteral("R合計1"), QStringLiteral("R合計2"), controls);
     controls->addStretch();
-    for (QPushButton* button : {print, quit}) {
-        button->setMinimumSize(80, 32);
-        controls->addWidget(button);
-    }
+    ui::addCommandButtons(controls, {print, quit});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);

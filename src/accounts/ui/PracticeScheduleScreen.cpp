@@ -88,10 +88,7 @@ PracticeScheduleScreen::PracticeScheduleScreen(const DatabaseLocation& database,
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {confirm, quit}) {
-        button->setMinimumSize(80, 32);
-        buttons->addWidget(button);
-    }
+    ui::addCommandButtons(buttons, {confirm, quit});
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -2,6 +2,7 @@
 
 #include "common/ui/SystemFonts.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +17,14 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
+}
+
+void addCommandButtons(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons)
+{
+    for (QPushButton* button : buttons) {
+        button->setMinimumSize(80, 32);
+        layout->addWidget(button);
+    }
 }
 
 QComboBox* makeCombo(QWidget* parent, const QString& name)

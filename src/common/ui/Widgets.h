@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <initializer_list>
+
+class QBoxLayout;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -14,6 +17,10 @@ namespace zoruka::ui {
 // (`B設定`, `C参加人数`, `Gゾルカ`), which is how tests and automation find it.
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption);
+
+// Adds a screen's row of command buttons (確定, 印刷, 終了, ...) to `layout`, each at least 80 x 32
+// pixels, as every screen's command buttons are.
+void addCommandButtons(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons);
 
 // An editable combo box: the user picks from the list or types any text, which the screen's
 // check then judges. Typed text is never added to the list and is not auto-completed.

@@ -143,10 +143,7 @@ AttendanceScreen::AttendanceScreen(AttendanceSplit split, const DatabaseLocation
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_inactive);
     buttons->addStretch();
-    for (QPushButton* button : {decide, quit}) {
-        button->setMinimumSize(80, 32);
-        buttons->addWidget(button);
-    }
+    ui::addCommandButtons(buttons, {decide, quit});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_offered);

@@ -116,10 +116,7 @@ MemberScreen::MemberScreen(const DatabaseLocation& database, QWidget* parent)
     quit->setFont(ui::fonts::font(ui::fonts::kGothic, kPointSize));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {confirm, erase, clear, quit}) {
-        button->setMinimumSize(80, 32);
-        buttons->addWidget(button);
-    }
+    ui::addCommandButtons(buttons, {confirm, erase, clear, quit});
 
     auto* entry = new QVBoxLayout;
     entry->addLayout(form);
