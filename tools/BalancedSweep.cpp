@@ -1,10 +1,13 @@
 // Builds the balanced table of every size of the grid and counts, per kind and target, the tables
 // that miss it (tests/matchtable/BalancedTargets.h judges them). Usage:
-//   balanced_sweep [--jobs N] [--list] [--seed S] [doubles|mixed|team|whist|fixed ...]
-// --list names every table that misses a target, with its numbers.
+//   balanced_sweep [--jobs N] [--list] [--seed S] [--only NAME ...] [doubles|mixed|team|whist|fixed
+//   ...]
+// --list names every table that misses a target, with its numbers; --only keeps the tables of
+// those names (as --list writes them, e.g. "mixed 10+10/1 G50").
 
 #include "BalancedTargets.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -87,12 +90,15 @@ int main(int argc, char** argv)
     bool list = false;
     std::uint32_t seed = 0;
     std::vector<std::string> kinds;
+    std::vector<std::string> only;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--jobs" && i + 1 < argc) {
             jobs = std::max(1, std::atoi(argv[++i]));
         } else if (arg == "--seed" && i + 1 < argc) {
             seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+        } else if (arg == "--only" && i + 1 < argc) {
+            only.emplace_back(argv[++i]);
         } else if (arg == "--list") {
             list = true;
         } else {
@@ -102,7 +108,12 @@ int main(int argc, char** argv)
     if (kinds.empty()) {
         kinds = {"doubles", "mixed", "team", "whist", "fixed"};
     }
-    const auto grid = gridOf(kinds);
+    auto grid = gridOf(kinds);
+    if (!only.empty()) {
+        std::erase_if(grid, [&](const auto& entry) {
+            return std::find(only.begin(), only.end(), entry.second.name()) == only.end();
+        });
+    }
     std::vector<std::vector<Miss>> misses(grid.size());
     std::atomic<std::size_t> next{0};
     std::vector<std::thread> workers;
