@@ -99,6 +99,7 @@ private:
     void noteRepeat(int x, int y, int count);
     bool mayPartner(int x, int y) const;
     int fairShare() const;
+    int meetingsAllowed() const;
     void linkGame(int game);
     Cost link(int game, const Move& move, int sign);
     void place(const Move& move);
@@ -140,6 +141,7 @@ private:
     std::array<int, 2> m_offset{};
     std::array<int, 2> m_presentOf{};
     std::array<int, 2> m_onCourt{};
+    std::array<bool, 2> m_byHalves{}; // rests follow the plan of halves (restsByHalves)
     std::vector<int> m_groupOf;
     std::array<int, 4> m_partnerSeat{};
     std::array<std::array<int, 2>, 4> m_opponentSeats{};
@@ -153,8 +155,11 @@ private:
     std::vector<int> m_opponents;                         // id x id: meetings
     std::vector<int> m_unmet;             // per id: different opponents short of his group's target
     mutable std::vector<int> m_metChange; // per id, while a move is priced; 0 otherwise
-    int m_fairShare = 1;           // partnerships per pair if all were spread evenly, rounded up
-    std::vector<int> m_repeated;   // pairIndex(x, y), x < y, of partnerships above the fair share
+    int m_fairShare = 1;         // partnerships per pair if all were spread evenly, rounded up
+    int m_meetLimit = kMaxLevel; // see meetingsAllowed
+    int m_pricedLimit =
+        kMaxLevel;               // meetings past it cost more: m_meetLimit once aiming at the band
+    std::vector<int> m_repeated; // pairIndex(x, y), x < y, of partnerships above the fair share
     std::vector<int> m_repeatedAt; // per pairIndex: its place in m_repeated, or -1
     std::vector<int> m_keptMeetings;
     std::vector<int> m_keptPartners;
@@ -186,6 +191,9 @@ Search::Search(const SearchTask& task, const SearchLimits& limits)
     }
     for (int group = 0; group < 2; ++group) {
         m_onCourt[group] = task.courts * m_layout.seatsOfGroup(group);
+    }
+    for (int group = 0; group < 2; ++group) {
+        m_byHalves[group] = restsByHalves(task, m_onCourt, group);
     }
     m_partnerSeat.fill(-1);
     for (const auto& [a, b] : m_layout.partners) {
@@ -261,7 +269,6 @@ void Search::setUp()
     }
     m_keptMeetings = m_opponents;
     m_keptPartners = m_partners;
-    m_floor = lowerBound();
     const auto plan = planRests(m_task, m_onCourt);
     for (int game = m_first; game < m_games; ++game) {
         m_rests[static_cast<std::size_t>(game)] = plan[static_cast<std::size_t>(game - m_first)];
@@ -271,6 +278,8 @@ void Search::setUp()
             }
         }
     }
+    m_meetLimit = meetingsAllowed();
+    m_floor = lowerBound();
     seatPlayers();
     planUnmet();
     if (m_roundCost) {
@@ -474,6 +483,7 @@ std::vector<int> Search::metCounts() const
 void Search::aimAtBand()
 {
     m_band = true;
+    m_pricedLimit = m_meetLimit;
     planUnmet();
     m_cost = totalCost();
     m_bestCost = m_cost.weighed(kPartnerWeight);
@@ -499,14 +509,14 @@ long Search::countMeeting(int x, int y, int sign)
     int& count = m_opponents[pairIndex(x, y)];
     long delta = 0;
     if (sign > 0) {
-        delta = opponentStep(count);
+        delta = opponentStep(count, m_pricedLimit);
         if (count == 0) {
             delta += changeMet(x, +1) + changeMet(y, +1);
         }
         ++count;
     } else {
         --count;
-        delta = -opponentStep(count);
+        delta = -opponentStep(count, m_pricedLimit);
         if (count == 0) {
             delta += changeMet(x, -1) + changeMet(y, -1);
         }
@@ -665,6 +675,7 @@ Cost Search::price(const CountChanges& changes) const
 {
     Cost delta;
     const auto partnerSteps = [this](int c) { return partnerStep(c, m_fairShare); };
+    const auto meetingSteps = [this](int c) { return opponentStep(c, m_pricedLimit); };
     for (int i = 0; i < changes.partnerCount; ++i) {
         const auto& [x, y, by] = changes.partners[static_cast<std::size_t>(i)];
         const int count = m_partners[pairIndex(x, y)];
@@ -682,7 +693,7 @@ Cost Search::price(const CountChanges& changes) const
     for (int i = 0; i < changes.meetingCount; ++i) {
         const auto& [x, y, by] = changes.meetings[static_cast<std::size_t>(i)];
         const int count = m_opponents[pairIndex(x, y)];
-        delta.others += stepsBetween(opponentStep, count, count + by);
+        delta.others += stepsBetween(meetingSteps, count, count + by);
         const int met = (count + by > 0 ? 1 : 0) - (count > 0 ? 1 : 0);
         if (met != 0) {
             addMet(x, met);
@@ -772,7 +783,7 @@ Cost Search::totalCost() const
                 cost.partners += partnerStep(c, m_fairShare);
             }
             for (int c = 0; c < m_opponents[pairIndex(x, y)]; ++c) {
-                cost.others += opponentStep(c);
+                cost.others += opponentStep(c, m_pricedLimit);
             }
         }
         cost.others += unmetCost(m_unmet[static_cast<std::size_t>(x)]);
@@ -822,8 +833,9 @@ Cost Search::lowerBound() const
     return {fill(
                 m_partners, perGame * static_cast<long>(m_layout.partners.size()),
                 [&](int c) { return partnerStep(c, m_fairShare); }, partnersMay),
-            fill(m_opponents, perGame * static_cast<long>(m_layout.opponents.size()), opponentStep,
-                 opponentsMay)};
+            fill(
+                m_opponents, perGame * static_cast<long>(m_layout.opponents.size()),
+                [&](int c) { return opponentStep(c, m_pricedLimit); }, opponentsMay)};
 }
 
 bool Search::accept(const Cost& delta, double temperature)
@@ -1044,7 +1056,8 @@ bool Search::tryRestSwap(double temperature)
     const int game = randomGame();
     const int group = m_task.groupSize[1] > 0 ? m_random.below(2) : 0;
     auto& resting = m_rests[static_cast<std::size_t>(game)][group];
-    if (resting.empty()) {
+    // Halves that follow their plan keep it, block by block.
+    if (resting.empty() || m_byHalves[group]) {
         return false;
     }
     const int x =
@@ -1098,8 +1111,8 @@ bool Search::tryRestSwap(double temperature)
 // whole search came before it.
 void Search::anneal(long steps, double hot, double light, long done, long total)
 {
-    const bool hasRests = std::any_of(m_rests.begin(), m_rests.end(), [](const auto& rests) {
-        return !rests[0].empty() || !rests[1].empty();
+    const bool hasRests = std::any_of(m_rests.begin(), m_rests.end(), [this](const auto& rests) {
+        return (!rests[0].empty() && !m_byHalves[0]) || (!rests[1].empty() && !m_byHalves[1]);
     });
     const auto start = std::chrono::steady_clock::now();
     const long progressEvery = std::max(total / 100, 1L);
@@ -1177,40 +1190,27 @@ void Search::restoreBest()
     m_bestSaved = false;
 }
 
-// Whether the table keeps every promise, so that no further round is needed: no partnership
-// above its fair share, numbers of different opponents within two of each other, and no two players
-// meeting more than one (mixed doubles two) above the least possible; for fixed pairs every
-// meeting in its round.
-bool Search::goodEnough() const
+// The most meetings of two players a fair table allows: one above the least possible for the
+// player who plays most (mixed doubles two above, the sexes counted apart). Games per player are
+// those of the kept games and the planned rests, which no move changes.
+int Search::meetingsAllowed() const
 {
     if (m_roundCost) {
-        return m_cost.others == 0;
+        return kMaxLevel;
     }
-    if (!m_repeated.empty()) {
-        return false;
-    }
-    std::vector<int> games(static_cast<std::size_t>(m_ids), 0);
-    for (int game = 0; game < m_games; ++game) {
-        for (int seat = 0; seat < m_seatsPerGame; ++seat) {
-            if (seatAt(game, seat) >= 0) {
-                ++games[static_cast<std::size_t>(seatAt(game, seat))];
-            }
-        }
-    }
-    const std::vector<int> met = metCounts();
-    std::array<int, 2> fewest{m_ids, m_ids};
-    std::array<int, 2> most{};
     const auto ceilDiv = [](int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; };
     int floor = 0;
     for (int id = 0; id < m_ids; ++id) {
-        if (!m_task.present[static_cast<std::size_t>(id)]) {
+        const auto u = static_cast<std::size_t>(id);
+        if (!m_task.present[u]) {
             continue;
         }
-        const int band = m_bandOf[m_groupOf[static_cast<std::size_t>(id)]];
-        fewest[band] = std::min(fewest[band], met[static_cast<std::size_t>(id)]);
-        most[band] = std::max(most[band], met[static_cast<std::size_t>(id)]);
-        const int k = games[static_cast<std::size_t>(id)];
-        const int own = m_groupOf[static_cast<std::size_t>(id)];
+        int k = 0;
+        for (int game = 0; game < m_games; ++game) {
+            k += game < m_first ? (whereIs(game, id) >= 0 ? 1 : 0)
+                                : (whereIs(game, id) == kRest ? 0 : 1);
+        }
+        const int own = m_groupOf[u];
         const int same = m_presentOf[own] - 1;
         const int other = m_presentOf[1 - own];
         switch (m_task.kind) {
@@ -1227,12 +1227,36 @@ bool Search::goodEnough() const
             break;
         }
     }
+    return floor + (m_task.kind == MatchKind::Mixed ? 2 : 1);
+}
+
+// Whether the table keeps every promise, so that no further round is needed: no partnership
+// above its fair share, numbers of different opponents within two of each other, and no two players
+// meeting more than one (mixed doubles two) above the least possible; for fixed pairs every
+// meeting in its round.
+bool Search::goodEnough() const
+{
+    if (m_roundCost) {
+        return m_cost.others == 0;
+    }
+    if (!m_repeated.empty()) {
+        return false;
+    }
+    const std::vector<int> met = metCounts();
+    std::array<int, 2> fewest{m_ids, m_ids};
+    std::array<int, 2> most{};
+    for (int id = 0; id < m_ids; ++id) {
+        if (m_task.present[static_cast<std::size_t>(id)]) {
+            const int band = m_bandOf[m_groupOf[static_cast<std::size_t>(id)]];
+            fewest[band] = std::min(fewest[band], met[static_cast<std::size_t>(id)]);
+            most[band] = std::max(most[band], met[static_cast<std::size_t>(id)]);
+        }
+    }
     if (most[0] > fewest[0] + 2 || most[1] > fewest[1] + 2) {
         return false;
     }
-    const int allowed = floor + (m_task.kind == MatchKind::Mixed ? 2 : 1);
     return std::none_of(m_opponents.begin(), m_opponents.end(),
-                        [&](int count) { return count > allowed; });
+                        [&](int count) { return count > m_meetLimit; });
 }
 
 std::vector<std::vector<int>> Search::run()

@@ -1,5 +1,6 @@
 #include "matchtable/RestPlan.h"
 
+#include "matchtable/HalvesPlan.h"
 #include "matchtable/SearchRandom.h"
 
 #include <algorithm>
@@ -39,6 +40,30 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, Choice choice)
     const auto with = [ids](std::vector<int>& counts, int x, int y) -> int& {
         return counts[static_cast<std::size_t>(x) * ids + static_cast<std::size_t>(y)];
     };
+    // A new table whose groups of exactly twice the places mix their halves follows a plan of
+    // blocks of two games for those groups.
+    std::array<bool, 2> byHalves{};
+    std::vector<std::vector<int>> halvesGroups;
+    for (int group = 0; group < 2; ++group) {
+        byHalves[group] = restsByHalves(task, onCourt, group);
+        if (byHalves[group]) {
+            const int offset = group == 0 ? 0 : task.groupSize[0];
+            std::vector<int>& members = halvesGroups.emplace_back();
+            for (int id = offset; id < offset + task.groupSize[group]; ++id) {
+                if (task.present[static_cast<std::size_t>(id)]) {
+                    members.push_back(id);
+                }
+            }
+        }
+    }
+    // Two who only ever meet may share a block more often than two who may partner: the team
+    // match's players of two teams, mixed doubles' players of one sex (by two).
+    const std::array<int, 3> slack = task.kind == MatchKind::Team    ? std::array{0, 0, 1}
+                                     : task.kind == MatchKind::Mixed ? std::array{2, 2, 0}
+                                                                     : std::array{0, 0, 0};
+    const std::vector<std::vector<bool>> halves =
+        halvesGroups.empty() ? std::vector<std::vector<bool>>{}
+                             : planHalves(halvesGroups, (task.games + 1) / 2, slack, task.seed);
     SearchRandom random(task.seed ^ 0x5e57'9a1aULL);
     std::vector<int> drawn(ids);
     Plan plan;
@@ -59,6 +84,17 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, Choice choice)
             const int wanted = static_cast<int>(members.size()) - onCourt[group];
             if (wanted <= 0) {
                 playing.insert(playing.end(), members.begin(), members.end());
+                continue;
+            }
+            if (byHalves[group]) {
+                const auto& block = halves[static_cast<std::size_t>((game - first) / 2)];
+                for (int id : members) {
+                    const bool restsNow = block[static_cast<std::size_t>(id)] == (game % 2 == 0);
+                    (restsNow ? resting : playing).push_back(id);
+                    if (restsNow) {
+                        rests[group].push_back(id);
+                    }
+                }
                 continue;
             }
             const bool avoidTwice = wanted <= onCourt[group];
@@ -221,6 +257,18 @@ std::pair<int, long> playTogetherScore(const SearchTask& task, const Plan& plan)
 }
 
 } // namespace
+
+bool restsByHalves(const SearchTask& task, std::array<int, 2> onCourt, int group)
+{
+    if (!task.mixHalves || !task.keptGames.empty() || task.kind == MatchKind::FixedPairs ||
+        onCourt[group] <= 0) {
+        return false;
+    }
+    const int offset = group == 0 ? 0 : task.groupSize[0];
+    const auto present = std::count(task.present.begin() + offset,
+                                    task.present.begin() + offset + task.groupSize[group], true);
+    return present == 2 * onCourt[group];
+}
 
 Plan planRests(const SearchTask& task, std::array<int, 2> onCourt)
 {

@@ -13,6 +13,11 @@ namespace zoruka {
 // rests differ by at most one, and nobody rests twice in a row while fewer rest than play.
 // `onCourt[g]`: players of group g on court per game. Element k: the resting ids of the k-th new
 // game, per group.
+// Whether the rests of group `group` follow a plan of blocks of two games (planHalves): a new
+// table, not of fixed pairs, whose group has exactly twice as many present players as places
+// and mixes its halves.
+bool restsByHalves(const SearchTask& task, std::array<int, 2> onCourt, int group);
+
 std::vector<std::array<std::vector<int>, 2>> planRests(const SearchTask& task,
                                                        std::array<int, 2> onCourt);
 

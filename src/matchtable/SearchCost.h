@@ -20,8 +20,13 @@ inline long partnerStep(int c, int share)
     return c < share || share < 2 ? c : c + kBeyondShare * (c - share + 1);
 }
 
-// Cost of two players meeting once more after c times: steep, so that counts stay close.
-inline long opponentStep(int c) { return static_cast<long>(c) * c; }
+// Cost of two players meeting once more after c times: steep, so that counts stay close, and
+// steeper still past `limit`, the most meetings a fair table allows.
+constexpr long kPastLimit = 40;
+inline long opponentStep(int c, int limit)
+{
+    return static_cast<long>(c) * c + (c >= limit ? kPastLimit : 0);
+}
 // A player who meets m fewer different opponents than his group's target costs nothing while m
 // is 0 .. 2, since numbers of different opponents may differ by 2, and steeply outside: below
 // the band the target tops, and above it (m < 0), once the target is what most players reach
