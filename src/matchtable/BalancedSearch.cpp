@@ -1030,6 +1030,7 @@ bool Search::tryRepairMeetings(double temperature)
     }
     const bool below = m_unmet[static_cast<std::size_t>(player)] > 0;
     int seat = -1;
+    bool opponentMoves = false;
     const int game = firstNewGame([&](int g) {
         const int w = whereIs(g, player);
         const int k = w >= 0 ? placeOf(w) : 0;
@@ -1037,14 +1038,33 @@ bool Search::tryRepairMeetings(double temperature)
             const int other = courtOf(w) * m_spc + m_opponentSeats[k][static_cast<std::size_t>(o)];
             const int met = m_opponents[pairIndex(player, seatAt(g, other))];
             if (below ? met >= 2 : met == 1) {
-                seat = m_random.below(2) == 0 ? w : other;
+                opponentMoves = m_random.below(2) == 0;
+                seat = opponentMoves ? other : w;
                 return true;
             }
         }
         return false;
     });
-    return game >= 0 &&
-           trySwap(game, seat, randomSeatOf(m_layout.group[placeOf(seat)]), temperature);
+    if (game < 0) {
+        return false;
+    }
+    // A player short of opponents gets, where the opponent he meets again leaves, someone of
+    // that game he has not met yet, if there is one.
+    const int group = m_layout.group[placeOf(seat)];
+    int target = randomSeatOf(group);
+    if (below && opponentMoves) {
+        std::array<int, 64> unmet{};
+        int count = 0;
+        for (int s = 0; s < m_seatsPerGame && count < 64; ++s) {
+            const int z = seatAt(game, s);
+            if (m_layout.group[placeOf(s)] == group && z != player &&
+                m_opponents[pairIndex(player, z)] == 0) {
+                unmet[static_cast<std::size_t>(count++)] = s;
+            }
+        }
+        target = count > 0 ? unmet[static_cast<std::size_t>(m_random.below(count))] : target;
+    }
+    return trySwap(game, seat, target, temperature);
 }
 
 // A resting player x of game g takes the seat of a player y of his group, who rests instead; at
@@ -1278,7 +1298,7 @@ std::vector<std::vector<int>> Search::run()
             break;
         }
         aimAtBand();
-        anneal(later, kWarm, kFirmPartners, steps + later * (round - 1), total);
+        anneal(later, kHot, kFirmPartners, steps + later * (round - 1), total);
     }
     restoreBest();
     std::vector<std::vector<int>> games;

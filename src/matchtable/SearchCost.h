@@ -47,9 +47,9 @@ constexpr double kHot = 3.0;
 constexpr double kCold = 0.05;
 constexpr double kLightPartners = 3.0;
 constexpr double kHeavyPartners = 4000.0;
-// Later rounds start cooler, from the best table so far, and keep partnerships weightier.
-constexpr double kWarm = 0.6;
-constexpr double kFirmPartners = 30.0;
+// Later rounds start from the best table so far, as hot as the first (a table that missed is
+// stuck where it is), with partnerships weightier.
+constexpr double kFirmPartners = 300.0;
 // Counts at or above this are all alike to the lower bound.
 constexpr int kMaxLevel = 128;
 
