@@ -1,5 +1,6 @@
 #include "matchtable/BalancedSearch.h"
 
+#include "matchtable/KindCounts.h"
 #include "matchtable/RestPlan.h"
 #include "matchtable/RoundRobin.h"
 #include "matchtable/SearchCost.h"
@@ -1218,7 +1219,6 @@ int Search::meetingsAllowed() const
     if (m_roundCost) {
         return kMaxLevel;
     }
-    const auto ceilDiv = [](int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; };
     int floor = 0;
     for (int id = 0; id < m_ids; ++id) {
         const auto u = static_cast<std::size_t>(id);
@@ -1231,21 +1231,8 @@ int Search::meetingsAllowed() const
                                 : (whereIs(game, id) == kRest ? 0 : 1);
         }
         const int own = m_groupOf[u];
-        const int same = m_presentOf[own] - 1;
-        const int other = m_presentOf[1 - own];
-        switch (m_task.kind) {
-        case MatchKind::Doubles:
-            floor = std::max(floor, ceilDiv(2 * k, same));
-            break;
-        case MatchKind::Mixed:
-            floor = std::max({floor, ceilDiv(k, same), ceilDiv(k, other)});
-            break;
-        case MatchKind::Team:
-            floor = std::max(floor, ceilDiv(2 * k, other));
-            break;
-        case MatchKind::FixedPairs:
-            break;
-        }
+        floor =
+            std::max(floor, meetingsFloor(m_task.kind, k, m_presentOf[own], m_presentOf[1 - own]));
     }
     return floor + (m_task.kind == MatchKind::Mixed ? 2 : 1);
 }

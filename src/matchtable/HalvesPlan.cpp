@@ -11,13 +11,14 @@ namespace zoruka {
 namespace {
 
 // Annealing over the halves: two players of a group trade halves over a run of blocks. The cost
-// is the sum over every two players of the squared number of blocks they share a game in; the
-// rows of that count have fixed sums, so the least cost is the most even sharing.
+// is the sum over every two players of the squared number of blocks they share a game in (the
+// rows of that count have fixed sums, so the least is the most even sharing), and steeply more
+// for every block above the cap of their kind of pair.
 class HalvesSearch {
 public:
-    HalvesSearch(const std::vector<std::vector<int>>& groups, int blocks, std::array<int, 3> slack,
+    HalvesSearch(const std::vector<std::vector<int>>& groups, int blocks, std::array<int, 3> caps,
                  std::uint64_t seed)
-        : m_groups(groups), m_blocks(blocks), m_slack(slack), m_random(seed ^ 0x4a1f'e5b1'0c6dULL)
+        : m_groups(groups), m_blocks(blocks), m_cap(caps), m_random(seed ^ 0x4a1f'e5b1'0c6dULL)
     {
         for (const auto& group : groups) {
             m_count += static_cast<int>(group.size());
@@ -46,21 +47,6 @@ public:
 
     std::vector<std::vector<bool>> run()
     {
-        // Pairs of one group, and pairs of two groups, each share as many blocks on average as
-        // they do now; the cap is that average rounded up, and the kind's slack.
-        std::array<long, 3> sum{};
-        std::array<long, 3> pairs{};
-        for (int i = 0; i < m_count; ++i) {
-            for (int j = i + 1; j < m_count; ++j) {
-                sum[static_cast<std::size_t>(kindOf(i, j))] += together(i, j);
-                ++pairs[static_cast<std::size_t>(kindOf(i, j))];
-            }
-        }
-        for (std::size_t k = 0; k < 3; ++k) {
-            m_cap[k] = pairs[k] == 0
-                           ? 0
-                           : static_cast<int>((sum[k] + pairs[k] - 1) / pairs[k]) + m_slack[k];
-        }
         long cost = 0;
         for (int i = 0; i < m_count; ++i) {
             for (int j = i + 1; j < m_count; ++j) {
@@ -69,7 +55,7 @@ public:
         }
         std::vector<char> best = m_first;
         long bestCost = cost;
-        const long steps = 30000L * m_count;
+        const long steps = 3000L * m_count;
         for (long step = 0; step < steps; ++step) {
             const double share = static_cast<double>(step) / static_cast<double>(steps);
             const double temperature = kHot * std::pow(kCold / kHot, share);
@@ -202,10 +188,9 @@ private:
 
     const std::vector<std::vector<int>>& m_groups;
     int m_blocks;
-    std::array<int, 3> m_slack;
+    std::array<int, 3> m_cap; // per kind of pair (kindOf)
     int m_count = 0;
     int m_firstOfGroup1 = 0;
-    std::array<int, 3> m_cap{}; // per kind of pair (kindOf)
     SearchRandom m_random;
     std::vector<char> m_first;   // block x player: rests in the block's first game
     std::vector<int> m_together; // player x player: blocks in the same half
@@ -215,12 +200,12 @@ private:
 } // namespace
 
 std::vector<std::vector<bool>> planHalves(const std::vector<std::vector<int>>& groups, int blocks,
-                                          std::array<int, 3> slack, std::uint64_t seed)
+                                          std::array<int, 3> caps, std::uint64_t seed)
 {
     if (blocks <= 0) {
         return {};
     }
-    return HalvesSearch(groups, blocks, slack, seed).run();
+    return HalvesSearch(groups, blocks, caps, seed).run();
 }
 
 } // namespace zoruka

@@ -13,12 +13,11 @@ namespace zoruka {
 // row; nobody gets more than one of those. Within that, the halves change so that every two
 // players share the games of a block as evenly often as can be, since only then can they
 // partner or meet.
-// `groups`: the ids of each group (an even number each). `slack`: how many blocks above their
-// average two players may share before it costs steeply, for two of the first group, two of the
-// second and one of each (where sharing only brings meetings, which may be a little above the
-// least). Element t: per id, up to the highest id given, whether he rests in the first game of
-// block t. The same arguments give the same plan.
+// `groups`: the ids of each group (an even number each). `caps`: the most blocks two players may
+// share before it costs steeply, for two of the first group, two of the second and one of each.
+// Element t: per id, up to the highest id given, whether he rests in the first game of block t.
+// The same arguments give the same plan.
 std::vector<std::vector<bool>> planHalves(const std::vector<std::vector<int>>& groups, int blocks,
-                                          std::array<int, 3> slack, std::uint64_t seed);
+                                          std::array<int, 3> caps, std::uint64_t seed);
 
 } // namespace zoruka

@@ -63,4 +63,20 @@ int gamesBound(MatchKind kind, std::array<int, 2> sizes, int courts)
     return a * b / courts;
 }
 
+int meetingsFloor(MatchKind kind, int k, int own, int other)
+{
+    const auto ceilDiv = [](int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; };
+    switch (kind) {
+    case MatchKind::Doubles:
+        return ceilDiv(2 * k, own - 1);
+    case MatchKind::Mixed:
+        return std::max(ceilDiv(k, own - 1), ceilDiv(k, other));
+    case MatchKind::Team:
+        return ceilDiv(2 * k, other);
+    case MatchKind::FixedPairs:
+        break;
+    }
+    return ceilDiv(k, other);
+}
+
 } // namespace zoruka

@@ -20,4 +20,9 @@ RunParameters kindParameters(MatchKind kind, std::array<int, 2> sizes, int court
 // min(NA(NA-1)/2, NB(NB-1)/2) / C, fixed pairs NA x NB / C, rounded down; 0 without courts.
 int gamesBound(MatchKind kind, std::array<int, 2> sizes, int courts);
 
+// The least number of times a player of k games must meet his most frequent opponent, with `own`
+// players in his group (himself included) and `other` in the other: his games bring 2k meetings
+// (mixed doubles k of each sex, fixed pairs k) spread over those he can meet.
+int meetingsFloor(MatchKind kind, int k, int own, int other);
+
 } // namespace zoruka

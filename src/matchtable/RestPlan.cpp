@@ -1,6 +1,7 @@
 #include "matchtable/RestPlan.h"
 
 #include "matchtable/HalvesPlan.h"
+#include "matchtable/KindCounts.h"
 #include "matchtable/SearchRandom.h"
 
 #include <algorithm>
@@ -18,7 +19,84 @@ enum class Choice {
     SeldomTogether, // whoever has rested least often with those resting already
 };
 
-Plan plan(const SearchTask& task, std::array<int, 2> onCourt, Choice choice)
+// The most blocks two players of the groups planned by halves may share (planHalves), for two of
+// the first planned group, two of the second and one of each: the average, rounded up, and for
+// two who cannot partner the meetings' allowance above it (one, mixed doubles two). On one court,
+// where two who share a block play that game together, one more, but never past the table's own
+// limits: a partnership once (past the bound G / bound times, rounded up) and meetings within the
+// allowance of the least possible.
+std::array<int, 3> halvesCaps(const SearchTask& task, std::array<bool, 2> byHalves)
+{
+    const auto ceilDiv = [](int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; };
+    std::array<int, 2> present{};
+    for (int id = 0; id < task.ids(); ++id) {
+        present[id < task.groupSize[0] ? 0 : 1] += task.present[static_cast<std::size_t>(id)];
+    }
+    const int blocks = (task.games + 1) / 2; // every player's games
+    const bool mixed = task.kind == MatchKind::Mixed;
+    const int allowance = mixed ? 2 : 1;
+    int meetings = 0;
+    for (int group = 0; group < 2; ++group) {
+        if (present[group] > 0) {
+            meetings = std::max(
+                meetings,
+                meetingsFloor(task.kind, blocks, present[group], present[1 - group]) + allowance);
+        }
+    }
+    const int bound = gamesBound(task.kind, present, task.courts);
+    const int partnerships = task.games <= bound ? 1 : ceilDiv(task.games, bound);
+    const auto cap = [&](bool partners, bool meet, int average) {
+        const int aboveAverage = average + (partners ? 0 : allowance);
+        if (task.courts == 1) {
+            return std::min((partners ? partnerships : 0) + (meet ? meetings : 0),
+                            aboveAverage + 1);
+        }
+        return aboveAverage;
+    };
+    std::array<int, 3> caps{};
+    int k = 0;
+    for (int group = 0; group < 2; ++group) {
+        if (byHalves[group]) {
+            const int n = present[group];
+            caps[static_cast<std::size_t>(k++)] =
+                cap(!mixed, task.kind != MatchKind::Team, ceilDiv((n / 2 - 1) * blocks, n - 1));
+        }
+    }
+    caps[2] = cap(mixed, task.kind != MatchKind::Doubles, ceilDiv(blocks, 2));
+    return caps;
+}
+
+// The rests of the groups whose halves mix by plan (restsByHalves), block by block.
+struct HalvesRests {
+    std::array<bool, 2> planned{};
+    std::vector<std::vector<bool>> blocks; // see planHalves
+};
+
+HalvesRests halvesRests(const SearchTask& task, std::array<int, 2> onCourt)
+{
+    HalvesRests halves;
+    std::vector<std::vector<int>> groups;
+    for (int group = 0; group < 2; ++group) {
+        halves.planned[group] = restsByHalves(task, onCourt, group);
+        if (halves.planned[group]) {
+            const int offset = group == 0 ? 0 : task.groupSize[0];
+            std::vector<int>& members = groups.emplace_back();
+            for (int id = offset; id < offset + task.groupSize[group]; ++id) {
+                if (task.present[static_cast<std::size_t>(id)]) {
+                    members.push_back(id);
+                }
+            }
+        }
+    }
+    if (!groups.empty()) {
+        halves.blocks =
+            planHalves(groups, (task.games + 1) / 2, halvesCaps(task, halves.planned), task.seed);
+    }
+    return halves;
+}
+
+Plan plan(const SearchTask& task, std::array<int, 2> onCourt, const HalvesRests& halves,
+          Choice choice)
 {
     const int first = static_cast<int>(task.keptGames.size());
     const auto ids = static_cast<std::size_t>(task.ids());
@@ -40,30 +118,6 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, Choice choice)
     const auto with = [ids](std::vector<int>& counts, int x, int y) -> int& {
         return counts[static_cast<std::size_t>(x) * ids + static_cast<std::size_t>(y)];
     };
-    // A new table whose groups of exactly twice the places mix their halves follows a plan of
-    // blocks of two games for those groups.
-    std::array<bool, 2> byHalves{};
-    std::vector<std::vector<int>> halvesGroups;
-    for (int group = 0; group < 2; ++group) {
-        byHalves[group] = restsByHalves(task, onCourt, group);
-        if (byHalves[group]) {
-            const int offset = group == 0 ? 0 : task.groupSize[0];
-            std::vector<int>& members = halvesGroups.emplace_back();
-            for (int id = offset; id < offset + task.groupSize[group]; ++id) {
-                if (task.present[static_cast<std::size_t>(id)]) {
-                    members.push_back(id);
-                }
-            }
-        }
-    }
-    // Two who only ever meet may share a block more often than two who may partner: the team
-    // match's players of two teams, mixed doubles' players of one sex (by two).
-    const std::array<int, 3> slack = task.kind == MatchKind::Team    ? std::array{0, 0, 1}
-                                     : task.kind == MatchKind::Mixed ? std::array{2, 2, 0}
-                                                                     : std::array{0, 0, 0};
-    const std::vector<std::vector<bool>> halves =
-        halvesGroups.empty() ? std::vector<std::vector<bool>>{}
-                             : planHalves(halvesGroups, (task.games + 1) / 2, slack, task.seed);
     SearchRandom random(task.seed ^ 0x5e57'9a1aULL);
     std::vector<int> drawn(ids);
     Plan plan;
@@ -86,8 +140,8 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, Choice choice)
                 playing.insert(playing.end(), members.begin(), members.end());
                 continue;
             }
-            if (byHalves[group]) {
-                const auto& block = halves[static_cast<std::size_t>((game - first) / 2)];
+            if (halves.planned[group]) {
+                const auto& block = halves.blocks[static_cast<std::size_t>((game - first) / 2)];
                 for (int id : members) {
                     const bool restsNow = block[static_cast<std::size_t>(id)] == (game % 2 == 0);
                     (restsNow ? resting : playing).push_back(id);
@@ -272,8 +326,9 @@ bool restsByHalves(const SearchTask& task, std::array<int, 2> onCourt, int group
 
 Plan planRests(const SearchTask& task, std::array<int, 2> onCourt)
 {
-    Plan inOrder = plan(task, onCourt, Choice::LongestAgo);
-    Plan mixed = plan(task, onCourt, Choice::SeldomTogether);
+    const HalvesRests halves = halvesRests(task, onCourt);
+    Plan inOrder = plan(task, onCourt, halves, Choice::LongestAgo);
+    Plan mixed = plan(task, onCourt, halves, Choice::SeldomTogether);
     return playTogetherScore(task, mixed) < playTogetherScore(task, inOrder) ? mixed : inOrder;
 }
 

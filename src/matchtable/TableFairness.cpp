@@ -13,8 +13,6 @@ namespace zoruka {
 
 namespace {
 
-int ceilDiv(int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; }
-
 // Who rested in each game and how many rests everybody had, as the rest spread counts them.
 int restSpread(MatchKind kind, const MatchTable& table, const PlayerIds& ids,
                const std::vector<std::vector<int>>& seats)
@@ -114,22 +112,7 @@ TableFairness tableFairness(MatchKind kind, const MatchTable& table)
     for (std::size_t id = 0; id < count; ++id) {
         const int k = games[id];
         const bool first = ids.group(static_cast<int>(id)) == 0;
-        int floor = 0;
-        switch (kind) {
-        case MatchKind::Doubles:
-            floor = ceilDiv(2 * k, seenA - 1);
-            break;
-        case MatchKind::Mixed:
-            floor = first ? std::max(ceilDiv(k, seenA - 1), ceilDiv(k, seenB))
-                          : std::max(ceilDiv(k, seenB - 1), ceilDiv(k, seenA));
-            break;
-        case MatchKind::Team:
-            floor = ceilDiv(2 * k, first ? seenB : seenA);
-            break;
-        case MatchKind::FixedPairs:
-            floor = ceilDiv(k, first ? seenB : seenA);
-            break;
-        }
+        const int floor = meetingsFloor(kind, k, first ? seenA : seenB, first ? seenB : seenA);
         fairness.meetingsFloor = std::max(fairness.meetingsFloor, floor);
     }
     fairness.restSpread = restSpread(kind, table, ids, seats);

@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TableSize{kFixed, 14, 14, 7, 30, true}, TableSize{kDoubles, 24, 0, 3, 30, true},
                     TableSize{kDoubles, 32, 0, 4, 50, true}, TableSize{kMixed, 12, 12, 3, 30, true},
                     TableSize{kMixed, 20, 20, 5, 50, true}, TableSize{kTeam, 12, 12, 3, 20, true},
-                    TableSize{kTeam, 16, 16, 4, 50, true}, TableSize{kDoubles, 8, 0, 1, 50, true},
+                    TableSize{kTeam, 16, 16, 4, 50, true}, TableSize{kMixed, 4, 4, 1, 50, true},
                     TableSize{kTeam, 4, 4, 1, 20, true}, TableSize{kTeam, 8, 8, 2, 50, true},
                     TableSize{kTeam, 18, 18, 3, 50}),
     [](const testing::TestParamInfo<TableSize>& info) {
