@@ -8,16 +8,20 @@ namespace {
 using namespace zoruka;
 
 // Args: kind, group A, group B, courts, games.
-void BM_BalancedTable(benchmark::State& state)
+void buildBalanced(benchmark::State& state, bool mixHalves)
 {
     const auto kind = static_cast<MatchKind>(state.range(0));
     const RunParameters params =
         kindParameters(kind, {static_cast<int>(state.range(1)), static_cast<int>(state.range(2))},
                        static_cast<int>(state.range(3)), static_cast<int>(state.range(4)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(balancedTable(kind, params, {}));
+        benchmark::DoNotOptimize(balancedTable(kind, params, {0, mixHalves, {}}));
     }
 }
+
+void BM_BalancedTable(benchmark::State& state) { buildBalanced(state, false); }
+// Exactly twice as many players as places, the halves mixed: their plan of blocks comes first.
+void BM_BalancedTableHalvesMixed(benchmark::State& state) { buildBalanced(state, true); }
 
 constexpr int kDoubles = static_cast<int>(MatchKind::Doubles);
 constexpr int kMixed = static_cast<int>(MatchKind::Mixed);
@@ -46,4 +50,11 @@ BENCHMARK(BM_BalancedTable)
     ->Args({kMixed, 50, 50, 25, 50})
     ->Args({kTeam, 50, 50, 25, 50})
     ->Args({kFixed, 50, 50, 50, 50})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BalancedTableHalvesMixed)
+    ->Args({kDoubles, 16, 0, 2, 20})
+    ->Args({kDoubles, 32, 0, 4, 30})
+    ->Args({kMixed, 12, 12, 3, 30})
+    ->Args({kTeam, 16, 16, 4, 30})
+    ->Args({kMixed, 48, 48, 12, 50})
     ->Unit(benchmark::kMillisecond);
