@@ -13,6 +13,19 @@ namespace {
 
 using Plan = std::vector<std::array<std::vector<int>, 2>>;
 
+// The present players of a group, by id.
+std::vector<int> presentOf(const SearchTask& task, int group)
+{
+    const int offset = group == 0 ? 0 : task.groupSize[0];
+    std::vector<int> members;
+    for (int id = offset; id < offset + task.groupSize[group]; ++id) {
+        if (task.present[static_cast<std::size_t>(id)]) {
+            members.push_back(id);
+        }
+    }
+    return members;
+}
+
 // Among players equally due to rest, who rests first.
 enum class Choice {
     LongestAgo,     // whoever rested longest ago: rests go round in a fixed order
@@ -28,10 +41,8 @@ enum class Choice {
 std::array<int, 3> halvesCaps(const SearchTask& task, std::array<bool, 2> byHalves)
 {
     const auto ceilDiv = [](int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; };
-    std::array<int, 2> present{};
-    for (int id = 0; id < task.ids(); ++id) {
-        present[id < task.groupSize[0] ? 0 : 1] += task.present[static_cast<std::size_t>(id)];
-    }
+    const std::array<int, 2> present{static_cast<int>(presentOf(task, 0).size()),
+                                     static_cast<int>(presentOf(task, 1).size())};
     const int blocks = (task.games + 1) / 2; // every player's games
     const bool mixed = task.kind == MatchKind::Mixed;
     const int allowance = mixed ? 2 : 1;
@@ -79,13 +90,7 @@ HalvesRests halvesRests(const SearchTask& task, std::array<int, 2> onCourt)
     for (int group = 0; group < 2; ++group) {
         halves.planned[group] = restsByHalves(task, onCourt, group);
         if (halves.planned[group]) {
-            const int offset = group == 0 ? 0 : task.groupSize[0];
-            std::vector<int>& members = groups.emplace_back();
-            for (int id = offset; id < offset + task.groupSize[group]; ++id) {
-                if (task.present[static_cast<std::size_t>(id)]) {
-                    members.push_back(id);
-                }
-            }
+            groups.push_back(presentOf(task, group));
         }
     }
     if (!groups.empty()) {
@@ -129,12 +134,7 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, const HalvesRests&
         random.shuffle(drawn);
         for (int group = 0; group < 2; ++group) {
             const int offset = group == 0 ? 0 : task.groupSize[0];
-            std::vector<int> members;
-            for (int id = offset; id < offset + task.groupSize[group]; ++id) {
-                if (task.present[static_cast<std::size_t>(id)]) {
-                    members.push_back(id);
-                }
-            }
+            std::vector<int> members = presentOf(task, group);
             const int wanted = static_cast<int>(members.size()) - onCourt[group];
             if (wanted <= 0) {
                 playing.insert(playing.end(), members.begin(), members.end());
@@ -318,10 +318,7 @@ bool restsByHalves(const SearchTask& task, std::array<int, 2> onCourt, int group
         onCourt[group] <= 0) {
         return false;
     }
-    const int offset = group == 0 ? 0 : task.groupSize[0];
-    const auto present = std::count(task.present.begin() + offset,
-                                    task.present.begin() + offset + task.groupSize[group], true);
-    return present == 2 * onCourt[group];
+    return static_cast<int>(presentOf(task, group).size()) == 2 * onCourt[group];
 }
 
 Plan planRests(const SearchTask& task, std::array<int, 2> onCourt)
