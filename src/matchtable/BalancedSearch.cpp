@@ -158,9 +158,9 @@ private:
     mutable std::vector<int> m_metChange; // per id, while a move is priced; 0 otherwise
     int m_fairShare = 1;         // partnerships per pair if all were spread evenly, rounded up
     int m_meetLimit = kMaxLevel; // see meetingsAllowed
-    int m_pricedLimit =
-        kMaxLevel;               // meetings past it cost more: m_meetLimit once aiming at the band
-    std::vector<int> m_repeated; // pairIndex(x, y), x < y, of partnerships above the fair share
+    // Meetings past it cost more: none at first, m_meetLimit once aiming at the band.
+    int m_pricedLimit = kMaxLevel;
+    std::vector<int> m_repeated;   // pairIndex(x, y), x < y, of partnerships above the fair share
     std::vector<int> m_repeatedAt; // per pairIndex: its place in m_repeated, or -1
     std::vector<int> m_keptMeetings;
     std::vector<int> m_keptPartners;

@@ -86,6 +86,8 @@ public:
     }
 
 private:
+    // A trade moves a player's sharing with every other player at once, so costs change by
+    // hundreds: the temperature falls from there to below one.
     static constexpr double kHot = 300.0;
     static constexpr double kCold = 0.5;
     static constexpr long kAboveCap = 40;
