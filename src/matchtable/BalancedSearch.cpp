@@ -843,8 +843,7 @@ bool Search::accept(const Cost& delta, double temperature)
 {
     const double weighed =
         static_cast<double>(delta.partners) * m_partnerWeight + static_cast<double>(delta.others);
-    return weighed <= 0 ||
-           (weighed < 30 * temperature && m_random.unit() < std::exp(-weighed / temperature));
+    return m_random.accepts(weighed, temperature);
 }
 
 // Saves the table before leaving a best one that was not saved yet.

@@ -165,10 +165,7 @@ private:
                          pairCost(j, z, b);
             }
         }
-        const bool accepted =
-            differs &&
-            (delta <= 0 || (delta < 30 * temperature &&
-                            m_random.unit() < std::exp(-static_cast<double>(delta) / temperature)));
+        const bool accepted = differs && m_random.accepts(static_cast<double>(delta), temperature);
         for (int z = 0; z < m_count; ++z) {
             const int d = m_change[static_cast<std::size_t>(z)];
             m_change[static_cast<std::size_t>(z)] = 0;

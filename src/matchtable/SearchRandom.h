@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -42,6 +43,14 @@ public:
 
     // [0, 1).
     double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+
+    // The annealing's rule for a move that changes the cost by `rise`: taken when it costs
+    // nothing, now and then when it costs more (the less often the colder), never when it costs
+    // far more than the temperature.
+    bool accepts(double rise, double temperature)
+    {
+        return rise <= 0 || (rise < 30 * temperature && unit() < std::exp(-rise / temperature));
+    }
 
     template <typename T> void shuffle(std::vector<T>& items)
     {
