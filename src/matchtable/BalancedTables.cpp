@@ -31,15 +31,16 @@ constexpr long kRestartSteps = 6'000'000;
 // Search steps of a round: a fixed number (not a time) so that every machine builds the same
 // table, sized so that typical club tables take about a tenth of a second and the largest under
 // two. Searches that miss a target get there more often from another start than from more steps
-// (see kRestartSteps), so a search is kept short. A full whist-tournament length for 4C or 4C + 1 players, where no tournament is stored, asks
-// for every partnership exactly once and gets a longer round.
+// (see kRestartSteps), so a search is kept short. A full whist-tournament length for 4C or
+// 4C + 1 players, where no tournament is stored, asks for every partnership exactly once and gets
+// a longer round.
 long searchSteps(const SearchTask& task)
 {
     const long newGames = task.games - static_cast<long>(task.keptGames.size());
     const long seats = static_cast<long>(task.courts) * seatLayout(task.kind).seatsPerCourt;
     const int players = task.groupSize[0];
     const bool wholeWhist = task.kind == MatchKind::Doubles && task.keptGames.empty() &&
-                            task.courts > 0 && players / 4 == task.courts &&
+                            task.courts > 0 && players - 4 * task.courts <= 1 &&
                             task.games >= gamesBound(task.kind, task.groupSize, task.courts);
     return std::clamp(newGames * seats * (wholeWhist ? 4500L : 750L), 200'000L, 5'000'000L);
 }
