@@ -44,8 +44,9 @@ public:
     Search(const SearchTask& task, const SearchLimits& limits);
 
     std::vector<std::vector<int>> run();
-    // After run: the table keeps every promise (see goodEnough).
-    bool keptPromises() const { return goodEnough(); }
+    // After run: the table keeps every promise (see goodEnough), or none that a search from
+    // another start could keep better.
+    bool keptPromises() const;
 
 private:
     std::size_t index(int game, int seat) const
@@ -127,7 +128,9 @@ private:
     bool tryRestSwap(double temperature);
     void anneal(long steps, double hot, double light, long done, long total);
     void restoreBest();
-    bool goodEnough() const;
+    bool goodEnough(int repeats = 0) const;
+    int repeatsAllowed() const;
+    bool halvesApart() const;
 
     const SearchTask& m_task;
     const SearchLimits& m_limits;
@@ -1236,16 +1239,19 @@ int Search::meetingsAllowed() const
     return floor + (m_task.kind == MatchKind::Mixed ? 2 : 1);
 }
 
-// Whether the table keeps every promise, so that no further round is needed: no partnership
-// above its fair share, numbers of different opponents within two of each other, and no two players
-// meeting more than one (mixed doubles two) above the least possible; for fixed pairs every
-// meeting in its round.
-bool Search::goodEnough() const
+// Whether the table keeps every promise, so that no further round is needed: no more than
+// `repeats` partnerships above their fair share, numbers of different opponents within two of
+// each other, and no two players meeting more than one (mixed doubles two) above the least
+// possible; for fixed pairs every meeting in its round.
+bool Search::goodEnough(int repeats) const
 {
     if (m_roundCost) {
         return m_cost.others == 0;
     }
-    if (!m_repeated.empty()) {
+    for (int key : m_repeated) {
+        repeats -= m_partners[static_cast<std::size_t>(key)] - m_fairShare;
+    }
+    if (repeats < 0) {
         return false;
     }
     const std::vector<int> met = metCounts();
@@ -1264,6 +1270,29 @@ bool Search::goodEnough() const
     return std::none_of(m_opponents.begin(), m_opponents.end(),
                         [&](int count) { return count > m_meetLimit; });
 }
+
+// Partnerships above the fair share a table may have: up to two once the games come within a
+// tenth of the bound, where even the best searches may not avoid them all.
+int Search::repeatsAllowed() const
+{
+    const int bound = gamesBound(m_task.kind, m_task.groupSize, m_task.courts);
+    return m_fairShare == 1 && 10L * m_games > 9L * bound ? 2 : 0;
+}
+
+// Whether a group of exactly twice the places keeps its halves apart: everybody plays every
+// other game, so its players only ever partner and meet those of their own half.
+bool Search::halvesApart() const
+{
+    for (int group = 0; group < 2; ++group) {
+        if (!m_task.mixHalves && m_onCourt[group] > 0 &&
+            m_presentOf[group] == 2 * m_onCourt[group]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Search::keptPromises() const { return halvesApart() || goodEnough(repeatsAllowed()); }
 
 std::vector<std::vector<int>> Search::run()
 {
