@@ -1,14 +1,16 @@
 // Builds the balanced table of every size of the grid and counts, per kind and target, the tables
 // that miss it (tests/matchtable/BalancedTargets.h judges them). Usage:
-//   balanced_sweep [--jobs N] [--list] [--seed S] [--only NAME ...] [doubles|mixed|team|whist|fixed
-//   ...]
-// --list names every table that misses a target, with its numbers; --only keeps the tables of
-// those names (as --list writes them, e.g. "mixed 10+10/1 G50").
+//   balanced_sweep [--jobs N] [--list] [--seed S] [--slow MS] [--only NAME ...]
+//                  [doubles|mixed|team|whist|fixed ...]
+// --list names every table that misses a target, with its numbers; --slow names every table that
+// took longer than MS milliseconds to build; --only keeps the tables of those names (as --list
+// writes them, e.g. "mixed 10+10/1 G50").
 
 #include "BalancedTargets.h"
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -91,6 +93,7 @@ int main(int argc, char** argv)
     std::uint32_t seed = 0;
     std::vector<std::string> kinds;
     std::vector<std::string> only;
+    double slowMs = -1;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--jobs" && i + 1 < argc) {
@@ -99,6 +102,8 @@ int main(int argc, char** argv)
             seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
         } else if (arg == "--only" && i + 1 < argc) {
             only.emplace_back(argv[++i]);
+        } else if (arg == "--slow" && i + 1 < argc) {
+            slowMs = std::atof(argv[++i]);
         } else if (arg == "--list") {
             list = true;
         } else {
@@ -115,17 +120,29 @@ int main(int argc, char** argv)
         });
     }
     std::vector<std::vector<Miss>> misses(grid.size());
+    std::vector<double> millis(grid.size(), 0);
     std::atomic<std::size_t> next{0};
     std::vector<std::thread> workers;
     for (int j = 0; j < jobs; ++j) {
         workers.emplace_back([&] {
             for (std::size_t i = next++; i < grid.size(); i = next++) {
-                misses[i] = missedTargets(grid[i].second, balancedOf(grid[i].second, seed));
+                const auto start = std::chrono::steady_clock::now();
+                const MatchTable table = balancedOf(grid[i].second, seed);
+                millis[i] = std::chrono::duration<double, std::milli>(
+                                std::chrono::steady_clock::now() - start)
+                                .count();
+                misses[i] = missedTargets(grid[i].second, table);
             }
         });
     }
     for (auto& worker : workers) {
         worker.join();
+    }
+
+    for (std::size_t i = 0; slowMs >= 0 && i < grid.size(); ++i) {
+        if (millis[i] > slowMs) {
+            std::printf("%-28s %-24s %.0f ms\n", grid[i].second.name().c_str(), "slow", millis[i]);
+        }
     }
 
     // Per part of the grid: tables, tables missing something, misses per target.
