@@ -146,6 +146,7 @@ private:
     std::array<int, 2> m_presentOf{};
     std::array<int, 2> m_onCourt{};
     std::array<bool, 2> m_byHalves{}; // rests follow the plan of halves (restsByHalves)
+    std::array<std::optional<HalvesDesign>, 2> m_design; // designOf, partners and all
     std::vector<int> m_groupOf;
     std::array<int, 4> m_partnerSeat{};
     std::array<std::array<int, 2>, 4> m_opponentSeats{};
@@ -198,6 +199,7 @@ Search::Search(const SearchTask& task, const SearchLimits& limits)
     }
     for (int group = 0; group < 2; ++group) {
         m_byHalves[group] = restsByHalves(task, m_onCourt, group);
+        m_design[group] = designOf(task, m_onCourt, group);
     }
     m_partnerSeat.fill(-1);
     for (const auto& [a, b] : m_layout.partners) {
@@ -293,7 +295,8 @@ void Search::setUp()
 
 // First seats of the new games, free of repeated partnerships wherever a plain pattern does
 // that: doubles and the team match pair a game's players as round g of their group's
-// round-robin schedule does (those whose round partner rests pair up in order), mixed doubles
+// round-robin schedule does (those whose round partner rests pair up in order) or, for a group
+// with a design of halves, as its block's partners; mixed doubles
 // the men in order with the women turned one place further each game, fixed pairs the A pairs
 // against the B pairs turned the same way. The pairs go to the courts in shuffled order.
 void Search::seatPlayers()
@@ -329,6 +332,18 @@ void Search::seatPlayers()
         } else {
             for (int group = 0; group < 2; ++group) {
                 const auto plays = [&](int id) { return id >= 0 && whereIs(game, id) != kRest; };
+                if (const auto& design = m_design[group]) {
+                    const auto& ids = members[group];
+                    for (const auto& [i, j] :
+                         design->partners[static_cast<std::size_t>(round / 2)]) {
+                        const int x = ids[static_cast<std::size_t>(i)];
+                        const int y = ids[static_cast<std::size_t>(j)];
+                        if (plays(x)) {
+                            pairs[group].emplace_back(x, y);
+                        }
+                    }
+                    continue;
+                }
                 std::vector<int> left;
                 for (const auto& [x, y] : circleRound(members[group], round)) {
                     if (plays(x) && plays(y)) {

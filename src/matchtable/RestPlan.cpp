@@ -86,16 +86,34 @@ struct HalvesRests {
 HalvesRests halvesRests(const SearchTask& task, std::array<int, 2> onCourt)
 {
     HalvesRests halves;
+    const int blocks = (task.games + 1) / 2;
+    std::array<bool, 2> byPlan{};
     std::vector<std::vector<int>> groups;
     for (int group = 0; group < 2; ++group) {
         halves.planned[group] = restsByHalves(task, onCourt, group);
-        if (halves.planned[group]) {
+        byPlan[group] = halves.planned[group] && !designOf(task, onCourt, group);
+        if (byPlan[group]) {
             groups.push_back(presentOf(task, group));
         }
     }
+    halves.blocks.assign(static_cast<std::size_t>(blocks),
+                         std::vector<bool>(static_cast<std::size_t>(task.ids()), false));
     if (!groups.empty()) {
-        halves.blocks =
-            planHalves(groups, (task.games + 1) / 2, halvesCaps(task, halves.planned), task.seed);
+        halves.blocks = planHalves(groups, blocks, halvesCaps(task, byPlan), task.seed);
+        for (auto& block : halves.blocks) {
+            block.resize(static_cast<std::size_t>(task.ids()), false);
+        }
+    }
+    for (int group = 0; group < 2; ++group) {
+        if (const auto design = designOf(task, onCourt, group)) {
+            const std::vector<int> members = presentOf(task, group);
+            for (std::size_t t = 0; t < halves.blocks.size(); ++t) {
+                for (std::size_t i = 0; i < members.size(); ++i) {
+                    halves.blocks[t][static_cast<std::size_t>(members[i])] =
+                        design->restsFirst[t][i];
+                }
+            }
+        }
     }
     return halves;
 }
@@ -319,6 +337,15 @@ bool restsByHalves(const SearchTask& task, std::array<int, 2> onCourt, int group
         return false;
     }
     return static_cast<int>(presentOf(task, group).size()) == 2 * onCourt[group];
+}
+
+std::optional<HalvesDesign> designOf(const SearchTask& task, std::array<int, 2> onCourt, int group)
+{
+    if (task.kind == MatchKind::Mixed || task.courts < 2 || !restsByHalves(task, onCourt, group)) {
+        return std::nullopt;
+    }
+    return halvesDesign(static_cast<int>(presentOf(task, group).size()), (task.games + 1) / 2,
+                        task.seed + static_cast<std::uint64_t>(group));
 }
 
 Plan planRests(const SearchTask& task, std::array<int, 2> onCourt)

@@ -1,8 +1,11 @@
 #include "matchtable/HalvesPlan.h"
+#include "matchtable/HalvesDesign.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <numeric>
 
 namespace {
 
@@ -13,10 +16,39 @@ struct HalvesCase {
     int blocks;
 };
 
+// Every block rests half of each group first, nobody rests twice in a row more than once (second
+// in one block, first in the next), and the halves do mix.
+void expectHalvesKept(const std::vector<std::vector<bool>>& plan,
+                      const std::vector<std::vector<int>>& groups, int blocks)
+{
+    ASSERT_EQ(static_cast<int>(plan.size()), blocks);
+    for (const auto& block : plan) {
+        for (const auto& group : groups) {
+            const auto first = std::count_if(group.begin(), group.end(), [&](int id) {
+                return block[static_cast<std::size_t>(id)];
+            });
+            EXPECT_EQ(first * 2, static_cast<long>(group.size()));
+        }
+    }
+    bool mixed = false;
+    for (const auto& group : groups) {
+        for (int id : group) {
+            int doubleRests = 0;
+            for (int t = 0; t + 1 < blocks; ++t) {
+                const bool now = plan[static_cast<std::size_t>(t)][static_cast<std::size_t>(id)];
+                const bool then =
+                    plan[static_cast<std::size_t>(t + 1)][static_cast<std::size_t>(id)];
+                doubleRests += !now && then ? 1 : 0;
+                mixed = mixed || now != then;
+            }
+            EXPECT_LE(doubleRests, 1) << "player " << id;
+        }
+    }
+    EXPECT_TRUE(mixed);
+}
+
 class HalvesPlanShapes : public testing::TestWithParam<HalvesCase> {};
 
-// Every block rests half of each group first, nobody rests twice in a row more than once (second
-// in one block, first in the next), the halves do mix, and a seed gives one plan.
 TEST_P(HalvesPlanShapes, KeepsHalvesAndGivesEachPlayerOneDoubleRestAtMost)
 {
     const HalvesCase& shape = GetParam();
@@ -29,32 +61,55 @@ TEST_P(HalvesPlanShapes, KeepsHalvesAndGivesEachPlayerOneDoubleRestAtMost)
         }
     }
     const auto plan = planHalves(groups, shape.blocks, {99, 99, 99}, 7);
-    ASSERT_EQ(static_cast<int>(plan.size()), shape.blocks);
-    for (const auto& block : plan) {
-        for (const auto& group : groups) {
-            const auto first = std::count_if(group.begin(), group.end(), [&](int id) {
-                return block[static_cast<std::size_t>(id)];
-            });
-            EXPECT_EQ(first * 2, static_cast<long>(group.size()));
-        }
-    }
-    bool mixed = false;
-    for (int id = 0; id < next; ++id) {
-        int doubleRests = 0;
-        for (int t = 0; t + 1 < shape.blocks; ++t) {
-            const bool now = plan[static_cast<std::size_t>(t)][static_cast<std::size_t>(id)];
-            const bool then = plan[static_cast<std::size_t>(t + 1)][static_cast<std::size_t>(id)];
-            doubleRests += !now && then ? 1 : 0;
-            mixed = mixed || now != then;
-        }
-        EXPECT_LE(doubleRests, 1) << "player " << id;
-    }
-    EXPECT_TRUE(mixed);
+    expectHalvesKept(plan, groups, shape.blocks);
     EXPECT_EQ(plan, planHalves(groups, shape.blocks, {99, 99, 99}, 7));
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, HalvesPlanShapes,
                          testing::Values(HalvesCase{{8}, 25}, HalvesCase{{4, 4}, 10},
                                          HalvesCase{{16, 16}, 15}, HalvesCase{{6}, 8}));
+
+class HalvesDesignShapes : public testing::TestWithParam<HalvesCase> {};
+
+// On top of the plan's promises: each block partners everybody once, within his half, and no
+// pair partners more than blocks / (players - 1) times, rounded up.
+TEST_P(HalvesDesignShapes, PartnersEverybodyWithinHisHalfAndSpreadsPartnerships)
+{
+    const int players = GetParam().groupSizes[0];
+    const int blocks = GetParam().blocks;
+    const auto design = halvesDesign(players, blocks, 3);
+    ASSERT_TRUE(design.has_value());
+    std::vector<int> group(static_cast<std::size_t>(players));
+    std::iota(group.begin(), group.end(), 0);
+    expectHalvesKept(design->restsFirst, {group}, blocks);
+    std::map<std::pair<int, int>, int> partnerships;
+    for (int t = 0; t < blocks; ++t) {
+        const auto& half = design->restsFirst[static_cast<std::size_t>(t)];
+        std::vector<int> partnered(static_cast<std::size_t>(players), 0);
+        for (const auto& [x, y] : design->partners[static_cast<std::size_t>(t)]) {
+            EXPECT_EQ(half[static_cast<std::size_t>(x)], half[static_cast<std::size_t>(y)]);
+            ++partnered[static_cast<std::size_t>(x)];
+            ++partnered[static_cast<std::size_t>(y)];
+            ++partnerships[{std::min(x, y), std::max(x, y)}];
+        }
+        EXPECT_EQ(partnered, std::vector<int>(static_cast<std::size_t>(players), 1));
+    }
+    for (const auto& [pair, count] : partnerships) {
+        EXPECT_LE(count, (blocks + players - 2) / (players - 1));
+    }
+    EXPECT_EQ(design->partners, halvesDesign(players, blocks, 3)->partners);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, HalvesDesignShapes,
+                         testing::Values(HalvesCase{{8}, 25}, HalvesCase{{16}, 15},
+                                         HalvesCase{{16}, 25}, HalvesCase{{32}, 31},
+                                         HalvesCase{{32}, 6}));
+
+TEST(HalvesDesign, OnlyForPowersOfTwo)
+{
+    EXPECT_FALSE(halvesDesign(24, 10, 0).has_value());
+    EXPECT_FALSE(halvesDesign(2, 10, 0).has_value());
+    EXPECT_TRUE(halvesDesign(4, 3, 0).has_value());
+}
 
 } // namespace
