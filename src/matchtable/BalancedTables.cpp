@@ -112,10 +112,13 @@ std::optional<MatchTable> fixedPairTable(MatchKind kind, const RunParameters& pa
         return std::nullopt;
     }
     auto games = fixedPairRounds(params.teamA, params.teamB, params.courts, params.games);
-    // Halves kept apart never meet every pair of the other team, so there is nothing to find.
+    // Halves kept apart never meet every pair of the other team: each half meets the other
+    // team's half that plays with it, in rotation.
     const bool halvesApart = params.teamA == 2 * params.courts && !options.mixHalves;
-    if (!games && params.teamA == params.teamB && !halvesApart) {
-        games = fixedPairOrder(params.teamA, params.courts, params.games, options.mixHalves);
+    if (!games && params.teamA == params.teamB) {
+        games = halvesApart
+                    ? fixedPairHalves(params.courts, params.games)
+                    : fixedPairOrder(params.teamA, params.courts, params.games, options.mixHalves);
     }
     if (!games) {
         return std::nullopt;

@@ -70,4 +70,18 @@ std::optional<std::vector<std::vector<int>>> fixedPairRounds(int aPairs, int bPa
     return table;
 }
 
+std::vector<std::vector<int>> fixedPairHalves(int courts, int games)
+{
+    std::vector<std::vector<int>> table;
+    for (int game = 0; game < games; ++game) {
+        const int half = (game % 2) * courts;
+        std::vector<int>& seats = table.emplace_back();
+        for (int i = 0; i < courts; ++i) {
+            seats.push_back(half + i);
+            seats.push_back(2 * courts + half + (i + game / 2) % courts);
+        }
+    }
+    return table;
+}
+
 } // namespace zoruka

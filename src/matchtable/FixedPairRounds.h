@@ -15,4 +15,11 @@ namespace zoruka {
 std::optional<std::vector<std::vector<int>>> fixedPairRounds(int aPairs, int bPairs, int courts,
                                                              int games);
 
+// Two teams of exactly twice as many pairs as courts whose halves stay apart: the halves of both
+// teams take turns game by game, and in its j-th game the i-th A pair of a half meets the
+// (i + j) mod courts-th B pair of the half that plays with it. Those are the only B pairs it can
+// ever meet, and it meets each of them once in every `courts` of its games. Games as
+// fixedPairRounds lists them.
+std::vector<std::vector<int>> fixedPairHalves(int courts, int games);
+
 } // namespace zoruka

@@ -211,6 +211,34 @@ INSTANTIATE_TEST_SUITE_P(Sizes, FixedPairRounds,
                                          Size{MatchKind::FixedPairs, 8, 5, 3, 24},
                                          Size{MatchKind::FixedPairs, 7, 5, 3, 30}));
 
+// Twice as many pairs as courts, halves apart: an A pair meets the B pairs of the half that plays
+// with it in rotation, each once in every `courts` of its games, and nobody rests twice in a row.
+TEST(BalancedTables, FixedPairHalvesKeptApartMeetInRotation)
+{
+    for (int courts = 1; courts <= 8; ++courts) {
+        const Size size{MatchKind::FixedPairs, 2 * courts, 2 * courts, courts, 30};
+        const MatchTable table = balanced(size);
+        ASSERT_EQ(table.builtGames(), size.games);
+        std::map<int, std::vector<int>> metInTurn; // per A pair
+        for (int game = 1; game <= size.games; ++game) {
+            for (int court = 1; court <= courts; ++court) {
+                const Pair match = table.results.pair(game, court);
+                metInTurn[match.first].push_back(match.second);
+            }
+        }
+        for (const auto& [a, met] : metInTurn) {
+            for (std::size_t k = 0; k < met.size(); ++k) {
+                const auto turn = static_cast<long>(k / static_cast<std::size_t>(courts));
+                const auto start = met.begin() + turn * courts;
+                EXPECT_EQ(std::count(start, met.begin() + static_cast<long>(k), met[k]), 0)
+                    << courts << " courts, A" << a;
+            }
+        }
+        EXPECT_EQ(measureTable(size.kind, table).doubleRests, 0) << courts;
+        EXPECT_LE(tableFairness(size.kind, table).restSpread, 1) << courts;
+    }
+}
+
 TEST(BalancedTables, AsManyFixedPairsAsCourtsMeetEveryPairInAsManyGames)
 {
     for (int n = 1; n <= kMaxCount; ++n) {
