@@ -113,7 +113,8 @@ std::vector<bool> sidesOf(const std::vector<unsigned>& forms, int players, Searc
 
 } // namespace
 
-std::optional<HalvesDesign> halvesDesign(int players, int blocks, std::uint64_t seed)
+std::optional<HalvesDesign> halvesDesign(int players, int blocks, std::uint64_t seed,
+                                         bool halfEarlier)
 {
     if (players < 4 || !std::has_single_bit(static_cast<unsigned>(players)) || blocks < 1) {
         return std::nullopt;
@@ -136,8 +137,15 @@ std::optional<HalvesDesign> halvesDesign(int players, int blocks, std::uint64_t 
         }
         std::vector<unsigned> formOf;
         std::vector<bool> sideOf;
+        // Where segment k begins: at the k-th of equal parts, or half a part earlier.
+        const auto begins = [&](int k) {
+            if (!halfEarlier || k == 0) {
+                return k * (blocks / segments) + std::min(k, blocks % segments);
+            }
+            return k == segments ? blocks : (2 * k - 1) * blocks / (2 * segments);
+        };
         for (int t = 0; t < segments; ++t) {
-            const int length = blocks / segments + (t < blocks % segments ? 1 : 0);
+            const int length = begins(t + 1) - begins(t);
             formOf.insert(formOf.end(), static_cast<std::size_t>(length),
                           forms[static_cast<std::size_t>(t)]);
             sideOf.insert(sideOf.end(), static_cast<std::size_t>(length),

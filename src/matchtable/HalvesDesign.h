@@ -22,8 +22,11 @@ struct HalvesDesign {
     std::vector<std::vector<std::pair<int, int>>> partners; // per block: player index pairs
 };
 
-// No design for other sizes, nor for more blocks than the double rests can mix. The same
-// arguments give the same design.
-std::optional<HalvesDesign> halvesDesign(int players, int blocks, std::uint64_t seed);
+// No design for other sizes, nor for more blocks than the double rests can mix. `halfEarlier`
+// moves every change of form half a segment earlier, so that two groups designed one with and one
+// without it change halves at different times and every player of one plays alongside every
+// player of the other about equally often. The same arguments give the same design.
+std::optional<HalvesDesign> halvesDesign(int players, int blocks, std::uint64_t seed,
+                                         bool halfEarlier = false);
 
 } // namespace zoruka

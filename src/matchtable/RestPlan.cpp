@@ -345,7 +345,7 @@ std::optional<HalvesDesign> designOf(const SearchTask& task, std::array<int, 2> 
         return std::nullopt;
     }
     return halvesDesign(static_cast<int>(presentOf(task, group).size()), (task.games + 1) / 2,
-                        task.seed + static_cast<std::uint64_t>(group));
+                        task.seed + static_cast<std::uint64_t>(group), group == 1);
 }
 
 Plan planRests(const SearchTask& task, std::array<int, 2> onCourt)

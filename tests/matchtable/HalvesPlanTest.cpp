@@ -69,15 +69,11 @@ INSTANTIATE_TEST_SUITE_P(Shapes, HalvesPlanShapes,
                          testing::Values(HalvesCase{{8}, 25}, HalvesCase{{4, 4}, 10},
                                          HalvesCase{{16, 16}, 15}, HalvesCase{{6}, 8}));
 
-class HalvesDesignShapes : public testing::TestWithParam<HalvesCase> {};
-
 // On top of the plan's promises: each block partners everybody once, within his half, and no
 // pair partners more than blocks / (players - 1) times, rounded up.
-TEST_P(HalvesDesignShapes, PartnersEverybodyWithinHisHalfAndSpreadsPartnerships)
+void expectDesignKeepsItsPromises(int players, int blocks, bool halfEarlier)
 {
-    const int players = GetParam().groupSizes[0];
-    const int blocks = GetParam().blocks;
-    const auto design = halvesDesign(players, blocks, 3);
+    const auto design = halvesDesign(players, blocks, 3, halfEarlier);
     ASSERT_TRUE(design.has_value());
     std::vector<int> group(static_cast<std::size_t>(players));
     std::iota(group.begin(), group.end(), 0);
@@ -97,7 +93,18 @@ TEST_P(HalvesDesignShapes, PartnersEverybodyWithinHisHalfAndSpreadsPartnerships)
     for (const auto& [pair, count] : partnerships) {
         EXPECT_LE(count, (blocks + players - 2) / (players - 1));
     }
-    EXPECT_EQ(design->partners, halvesDesign(players, blocks, 3)->partners);
+    EXPECT_EQ(design->partners, halvesDesign(players, blocks, 3, halfEarlier)->partners);
+}
+
+class HalvesDesignShapes : public testing::TestWithParam<HalvesCase> {};
+
+TEST_P(HalvesDesignShapes, PartnersEverybodyWithinHisHalfAndSpreadsPartnerships)
+{
+    const int players = GetParam().groupSizes[0];
+    const int blocks = GetParam().blocks;
+    for (bool halfEarlier : {false, true}) {
+        expectDesignKeepsItsPromises(players, blocks, halfEarlier);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, HalvesDesignShapes,
