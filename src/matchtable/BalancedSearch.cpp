@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <compare>
 
 namespace zoruka {
 
@@ -39,14 +40,23 @@ struct Move {
     SeatChange* end() { return changes.data() + count; }
 };
 
+// How far a table falls short of its promises (Search::shortfall), compared in this order.
+struct Shortfall {
+    long partners = 0;
+    long meetings = 0;
+    long spread = 0;
+
+    auto operator<=>(const Shortfall&) const = default;
+};
+
 class Search {
 public:
     Search(const SearchTask& task, const SearchLimits& limits);
 
     std::vector<std::vector<int>> run();
-    // After run: the table keeps every promise (see goodEnough), or none that a search from
-    // another start could keep better.
-    bool keptPromises() const;
+    // After run: how far the table falls short of what the targets promise (see shortfall);
+    // nothing where no search from another start could do better.
+    Shortfall promisesMissed() const;
 
 private:
     std::size_t index(int game, int seat) const
@@ -128,7 +138,8 @@ private:
     bool tryRestSwap(double temperature);
     void anneal(long steps, double hot, double light, long done, long total);
     void restoreBest();
-    bool goodEnough(int repeats = 0) const;
+    Shortfall shortfall(int repeats) const;
+    bool goodEnough() const;
     int repeatsAllowed() const;
     bool halvesApart() const;
 
@@ -1254,20 +1265,21 @@ int Search::meetingsAllowed() const
     return floor + (m_task.kind == MatchKind::Mixed ? 2 : 1);
 }
 
-// Whether the table keeps every promise, so that no further round is needed: no more than
-// `repeats` partnerships above their fair share, numbers of different opponents within two of
-// each other, and no two players meeting more than one (mixed doubles two) above the least
-// possible; for fixed pairs every meeting in its round.
-bool Search::goodEnough(int repeats) const
+// How far the table falls short of its promises, each part 0 when kept: partnerships above
+// their fair share beyond `repeats` of them; meetings past the most a fair table allows (for
+// fixed pairs, meetings out of their round); numbers of different opponents more than two apart.
+Shortfall Search::shortfall(int repeats) const
 {
     if (m_roundCost) {
-        return m_cost.others == 0;
+        return {0, m_cost.others, 0};
     }
+    Shortfall missing;
     for (int key : m_repeated) {
-        repeats -= m_partners[static_cast<std::size_t>(key)] - m_fairShare;
+        missing.partners += m_partners[static_cast<std::size_t>(key)] - m_fairShare;
     }
-    if (repeats < 0) {
-        return false;
+    missing.partners = std::max(missing.partners - repeats, 0L);
+    for (int count : m_opponents) {
+        missing.meetings += std::max(count - m_meetLimit, 0);
     }
     const std::vector<int> met = metCounts();
     std::array<int, 2> fewest{m_ids, m_ids};
@@ -1279,12 +1291,17 @@ bool Search::goodEnough(int repeats) const
             most[band] = std::max(most[band], met[static_cast<std::size_t>(id)]);
         }
     }
-    if (most[0] > fewest[0] + 2 || most[1] > fewest[1] + 2) {
-        return false;
+    for (int band = 0; band < 2; ++band) {
+        missing.spread += std::max(most[band] - fewest[band] - 2, 0);
     }
-    return std::none_of(m_opponents.begin(), m_opponents.end(),
-                        [&](int count) { return count > m_meetLimit; });
+    return missing;
 }
+
+// Whether the table keeps every promise, so that no further round is needed: no partnership
+// above its fair share, numbers of different opponents within two of each other, and no two
+// players meeting more than one (mixed doubles two) above the least possible; for fixed pairs
+// every meeting in its round.
+bool Search::goodEnough() const { return shortfall(0) == Shortfall{}; }
 
 // Partnerships above the fair share a table may have: up to two once the games come within a
 // tenth of the bound, where even the best searches may not avoid them all.
@@ -1307,7 +1324,10 @@ bool Search::halvesApart() const
     return false;
 }
 
-bool Search::keptPromises() const { return halvesApart() || goodEnough(repeatsAllowed()); }
+Shortfall Search::promisesMissed() const
+{
+    return halvesApart() ? Shortfall{} : shortfall(repeatsAllowed());
+}
 
 std::vector<std::vector<int>> Search::run()
 {
@@ -1345,17 +1365,19 @@ std::vector<std::vector<int>> runBalancedSearch(const SearchTask& task, const Se
 {
     Search search(task, limits);
     std::vector<std::vector<int>> games = search.run();
+    Shortfall missed = search.promisesMissed();
     // A table that misses a promise is searched again from other starts; the first that keeps
-    // them all is taken, or else the first table.
+    // them all is taken, or else the one that comes closest (the first of those).
     SearchLimits quiet = limits;
     quiet.progress = {};
-    for (int restart = 1; restart <= limits.restarts && !search.keptPromises(); ++restart) {
+    for (int restart = 1; restart <= limits.restarts && missed != Shortfall{}; ++restart) {
         SearchTask again = task;
         again.seed = task.seed + static_cast<std::uint64_t>(restart) * 0x9e3779b97f4a7c15ULL;
         Search other(again, quiet);
         std::vector<std::vector<int>> otherGames = other.run();
-        if (other.keptPromises()) {
-            return otherGames;
+        if (other.promisesMissed() < missed) {
+            missed = other.promisesMissed();
+            games = std::move(otherGames);
         }
     }
     return games;
