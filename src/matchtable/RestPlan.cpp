@@ -26,10 +26,17 @@ std::vector<int> presentOf(const SearchTask& task, int group)
     return members;
 }
 
+// Pairs who play together in at most this many games have little chance to meet.
+constexpr long kFewGames = 2;
+// FillsGaps: what a pair that has never rested (played) together weighs, a pair that has once a
+// quarter of it, and so on.
+constexpr long kGapWeight = 1'000'000;
+
 // Among players equally due to rest, who rests first.
 enum class Choice {
     LongestAgo,     // whoever rested longest ago: rests go round in a fixed order
     SeldomTogether, // whoever has rested least often with those resting already
+    FillsGaps,      // whoever has rested seldom with the most of those resting already
 };
 
 // The most blocks two players of the groups planned by halves may share (planHalves), for two of
@@ -222,7 +229,7 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, const HalvesRests&
                 long sum = 0;
                 for (int z : picked) {
                     const long c = with(pickRests ? restedWith : playedWith, id, z);
-                    sum += c * c;
+                    sum += choice == Choice::FillsGaps ? -kGapWeight / ((1 + c) * (1 + c)) : c * c;
                 }
                 return sum;
             };
@@ -280,8 +287,8 @@ Plan plan(const SearchTask& task, std::array<int, 2> onCourt, const HalvesRests&
     return plan;
 }
 
-// How well a plan lets everybody play alongside everybody: first the most players any one
-// never plays a game with, then how unevenly pairs play together (lower is better).
+// How well a plan lets everybody play alongside everybody: first the most players any one plays
+// no more than a few games with, then how unevenly pairs play together (lower is better).
 std::pair<int, long> playTogetherScore(const SearchTask& task, const Plan& plan)
 {
     const auto ids = static_cast<std::size_t>(task.ids());
@@ -315,15 +322,15 @@ std::pair<int, long> playTogetherScore(const SearchTask& task, const Plan& plan)
         if (!task.present[x]) {
             continue;
         }
-        int never = 0;
+        int seldom = 0;
         for (std::size_t y = 0; y < ids; ++y) {
             if (y != x && task.present[y]) {
                 const long c = together[x * ids + y];
-                never += c == 0 ? 1 : 0;
+                seldom += c <= kFewGames ? 1 : 0;
                 squares += c * c;
             }
         }
-        worst = std::max(worst, never);
+        worst = std::max(worst, seldom);
     }
     return {worst, squares};
 }
@@ -351,9 +358,14 @@ std::optional<HalvesDesign> designOf(const SearchTask& task, std::array<int, 2> 
 Plan planRests(const SearchTask& task, std::array<int, 2> onCourt)
 {
     const HalvesRests halves = halvesRests(task, onCourt);
-    Plan inOrder = plan(task, onCourt, halves, Choice::LongestAgo);
-    Plan mixed = plan(task, onCourt, halves, Choice::SeldomTogether);
-    return playTogetherScore(task, mixed) < playTogetherScore(task, inOrder) ? mixed : inOrder;
+    Plan best = plan(task, onCourt, halves, Choice::LongestAgo);
+    for (Choice choice : {Choice::SeldomTogether, Choice::FillsGaps}) {
+        Plan other = plan(task, onCourt, halves, choice);
+        if (playTogetherScore(task, other) < playTogetherScore(task, best)) {
+            best = std::move(other);
+        }
+    }
+    return best;
 }
 
 } // namespace zoruka
