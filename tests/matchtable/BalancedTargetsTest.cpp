@@ -11,7 +11,8 @@ using zoruka::test::TableSize;
 
 // Every target, judged as balanced_sweep judges it, over a sample of the grid: sizes that once
 // missed (among them a pair meeting once too often, halves whose mixing must be planned block by
-// block, and halves of 2^m players at the bound, which take their partners from a design), fixed
+// block, halves of 2^m players at the bound, which take their partners from a design, and
+// nearly twice the places, where who plays alongside whom rests on the rest plan), fixed
 // pairs whose plain rotation would rest a pair twice in a row (from 11 + 11 on 6 courts on, where
 // the order search gives up and the exchange takes over), and exactly twice the places with the
 // halves mixed. balanced_sweep covers the whole grid.
@@ -45,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TableSize{kTeam, 16, 16, 4, 50, true}, TableSize{kMixed, 4, 4, 1, 50, true},
                     TableSize{kTeam, 4, 4, 1, 20, true}, TableSize{kTeam, 8, 8, 2, 50, true},
                     TableSize{kTeam, 18, 18, 3, 50}, TableSize{kTeam, 16, 16, 4, 30, true},
-                    TableSize{kDoubles, 16, 0, 2, 30, true}),
+                    TableSize{kDoubles, 16, 0, 2, 30, true}, TableSize{kDoubles, 31, 0, 4, 50},
+                    TableSize{kDoubles, 39, 0, 5, 50}),
     [](const testing::TestParamInfo<TableSize>& info) {
         std::string name = info.param.name();
         for (char& c : name) {
