@@ -23,15 +23,15 @@ constexpr int kSearchRounds = 3;
 // Tables of at most this many steps a round, which are quick, get two rounds more.
 constexpr long kSmallSearch = 1'500'000;
 constexpr int kSmallSearchRounds = 5;
-// A table that misses a promise is searched afresh from other starts as many times as whole
-// searches fit into these steps, so that even a table that never gets there stays under two
-// seconds.
-constexpr long kRestartSteps = 6'000'000;
+// A table that misses a promise is searched afresh from other starts until as many whole
+// searches as fit into these steps, the first included, are done, so that even a table that
+// never gets there stays under two seconds.
+constexpr long kSearchBudget = 12'000'000;
 
 // Search steps of a round: a fixed number (not a time) so that every machine builds the same
 // table, sized so that typical club tables take about a tenth of a second and the largest under
 // two. Searches that miss a target get there more often from another start than from more steps
-// (see kRestartSteps), so a search is kept short. A full whist-tournament length for 4C or
+// (see kSearchBudget), so a search is kept short. A full whist-tournament length for 4C or
 // 4C + 1 players, where no tournament is stored, asks for every partnership exactly once and gets
 // a longer round.
 long searchSteps(const SearchTask& task)
@@ -226,7 +226,7 @@ MatchTable searchTable(MatchKind kind, const MatchTable& kept, int keptGames,
                                                    : kSearchRounds;
     const long wholeSearch = limits.steps + (limits.rounds - 1) * (limits.steps / 2);
     limits.restarts =
-        kind == MatchKind::FixedPairs ? 0 : static_cast<int>(kRestartSteps / wholeSearch);
+        kind == MatchKind::FixedPairs ? 0 : static_cast<int>(kSearchBudget / wholeSearch) - 1;
     limits.progress = options.progress;
     const std::vector<std::vector<int>> newGames = runBalancedSearch(task, limits);
 
