@@ -94,30 +94,30 @@ HalvesRests halvesRests(const SearchTask& task, std::array<int, 2> onCourt)
 {
     HalvesRests halves;
     const int blocks = (task.games + 1) / 2;
+    std::array<std::optional<HalvesDesign>, 2> designs;
     std::array<bool, 2> byPlan{};
     std::vector<std::vector<int>> groups;
     for (int group = 0; group < 2; ++group) {
         halves.planned[group] = restsByHalves(task, onCourt, group);
-        byPlan[group] = halves.planned[group] && !designOf(task, onCourt, group);
+        designs[group] = designOf(task, onCourt, group);
+        byPlan[group] = halves.planned[group] && !designs[group];
         if (byPlan[group]) {
             groups.push_back(presentOf(task, group));
         }
     }
-    halves.blocks.assign(static_cast<std::size_t>(blocks),
-                         std::vector<bool>(static_cast<std::size_t>(task.ids()), false));
-    if (!groups.empty()) {
-        halves.blocks = planHalves(groups, blocks, halvesCaps(task, byPlan), task.seed);
-        for (auto& block : halves.blocks) {
-            block.resize(static_cast<std::size_t>(task.ids()), false);
-        }
+    halves.blocks = groups.empty()
+                        ? std::vector<std::vector<bool>>(static_cast<std::size_t>(blocks))
+                        : planHalves(groups, blocks, halvesCaps(task, byPlan), task.seed);
+    for (auto& block : halves.blocks) {
+        block.resize(static_cast<std::size_t>(task.ids()), false);
     }
     for (int group = 0; group < 2; ++group) {
-        if (const auto design = designOf(task, onCourt, group)) {
+        if (designs[group]) {
             const std::vector<int> members = presentOf(task, group);
             for (std::size_t t = 0; t < halves.blocks.size(); ++t) {
                 for (std::size_t i = 0; i < members.size(); ++i) {
                     halves.blocks[t][static_cast<std::size_t>(members[i])] =
-                        design->restsFirst[t][i];
+                        designs[group]->restsFirst[t][i];
                 }
             }
         }
