@@ -307,9 +307,9 @@ void Search::setUp()
 // First seats of the new games, free of repeated partnerships wherever a plain pattern does
 // that: doubles and the team match pair a game's players as round g of their group's
 // round-robin schedule does (those whose round partner rests pair up in order) or, for a group
-// with a design of halves, as its block's partners; mixed doubles
-// the men in order with the women turned one place further each game, fixed pairs the A pairs
-// against the B pairs turned the same way. The pairs go to the courts in shuffled order.
+// with a design of halves, as its block's partners; mixed doubles the men in order with the
+// women turned one place further each game, fixed pairs the A pairs against the B pairs turned
+// the same way. The pairs go to the courts in shuffled order.
 void Search::seatPlayers()
 {
     for (int game = m_first; game < m_games; ++game) {
