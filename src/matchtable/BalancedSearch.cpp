@@ -1363,17 +1363,28 @@ std::vector<std::vector<int>> Search::run()
 
 std::vector<std::vector<int>> runBalancedSearch(const SearchTask& task, const SearchLimits& limits)
 {
-    Search search(task, limits);
+    // Progress runs over every search the budget allows; one that keeps every promise ends it.
+    const int searches = limits.restarts + 1;
+    const auto limitsOf = [&](int k) {
+        SearchLimits part = limits;
+        if (limits.progress) {
+            part.progress = [&limits, k, searches](int percent) {
+                limits.progress((k * 100 + percent) / searches);
+            };
+        }
+        return part;
+    };
+    const SearchLimits first = limitsOf(0);
+    Search search(task, first);
     std::vector<std::vector<int>> games = search.run();
     Shortfall missed = search.promisesMissed();
     // A table that misses a promise is searched again from other starts; the first that keeps
     // them all is taken, or else the one that comes closest (the first of those).
-    SearchLimits quiet = limits;
-    quiet.progress = {};
     for (int restart = 1; restart <= limits.restarts && missed != Shortfall{}; ++restart) {
         SearchTask again = task;
         again.seed = task.seed + static_cast<std::uint64_t>(restart) * 0x9e3779b97f4a7c15ULL;
-        Search other(again, quiet);
+        const SearchLimits part = limitsOf(restart);
+        Search other(again, part);
         std::vector<std::vector<int>> otherGames = other.run();
         if (other.promisesMissed() < missed) {
             missed = other.promisesMissed();

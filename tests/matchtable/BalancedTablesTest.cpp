@@ -180,6 +180,21 @@ TEST(BalancedTables, WhereNoTableKeepsEveryPromisePartnershipsComeFirst)
     }
 }
 
+// Progress runs over every start a table may take: it never goes back, stays within 0 .. 100 and
+// comes near the end for a table that tries them all.
+TEST(BalancedTables, ProgressCoversEveryStart)
+{
+    const Size size{MatchKind::Team, 4, 4, 1, 30};
+    std::vector<int> reported;
+    balancedTable(size.kind, paramsOf(size),
+                  {0, true, [&reported](int percent) { reported.push_back(percent); }});
+    ASSERT_FALSE(reported.empty());
+    EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+    EXPECT_GE(reported.front(), 0);
+    EXPECT_LE(reported.back(), 100);
+    EXPECT_GE(reported.back(), 90);
+}
+
 TEST(BalancedTables, SameCountsAndSeedGiveTheSameTable)
 {
     for (const Size& size :
