@@ -1265,7 +1265,7 @@ int Search::meetingsAllowed() const
     return floor + (m_task.kind == MatchKind::Mixed ? 2 : 1);
 }
 
-// How far the table falls short of its promises, each part 0 when kept: partnerships above
+// How far the table falls short of its promises, each of them 0 when kept: partnerships above
 // their fair share beyond `repeats` of them; meetings past the most a fair table allows (for
 // fixed pairs, meetings out of their round); numbers of different opponents more than two apart.
 Shortfall Search::shortfall(int repeats) const
