@@ -52,6 +52,8 @@ BENCHMARK(BM_BalancedTable)
     ->Args({kFixed, 50, 50, 50, 50})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BalancedTableHalvesMixed)
+    ->Args({kDoubles, 8, 0, 1, 30})
+    ->Args({kDoubles, 8, 0, 1, 50})
     ->Args({kDoubles, 16, 0, 2, 20})
     ->Args({kDoubles, 32, 0, 4, 30})
     ->Args({kMixed, 12, 12, 3, 30})

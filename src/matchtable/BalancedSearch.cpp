@@ -138,6 +138,7 @@ private:
     bool tryRestSwap(double temperature);
     void anneal(long steps, double hot, double light, long done, long total);
     void restoreBest();
+    void loadSeats(const std::vector<int>& seats);
     Shortfall shortfall(int repeats) const;
     bool goodEnough() const;
     int repeatsAllowed() const;
@@ -157,7 +158,7 @@ private:
     std::array<int, 2> m_presentOf{};
     std::array<int, 2> m_onCourt{};
     std::array<bool, 2> m_byHalves{}; // rests follow the plan of halves (restsByHalves)
-    std::array<std::optional<HalvesDesign>, 2> m_design; // designOf, partners and all
+    Designs m_design;                 // designOf, partners and all
     std::vector<int> m_groupOf;
     std::array<int, 4> m_partnerSeat{};
     std::array<std::array<int, 2>, 4> m_opponentSeats{};
@@ -286,7 +287,7 @@ void Search::setUp()
     }
     m_keptMeetings = m_opponents;
     m_keptPartners = m_partners;
-    const auto plan = planRests(m_task, m_onCourt);
+    const auto plan = planRests(m_task, m_onCourt, m_design);
     for (int game = m_first; game < m_games; ++game) {
         m_rests[static_cast<std::size_t>(game)] = plan[static_cast<std::size_t>(game - m_first)];
         for (const auto& resting : m_rests[static_cast<std::size_t>(game)]) {
@@ -1199,14 +1200,18 @@ void Search::anneal(long steps, double hot, double light, long done, long total)
     }
 }
 
-// Goes back to the best table seen, counts and rests and all.
+// Goes back to the best table seen.
 void Search::restoreBest()
 {
-    if (!m_bestSaved || m_cost.weighed(kPartnerWeight) <= m_bestCost) {
-        return;
+    if (m_bestSaved && m_cost.weighed(kPartnerWeight) > m_bestCost) {
+        loadSeats(m_bestSeats);
     }
-    std::copy(m_bestSeats.begin(), m_bestSeats.end(),
-              m_seat.begin() + static_cast<long>(index(m_first, 0)));
+}
+
+// Seats the new games as given, counts and rests and all.
+void Search::loadSeats(const std::vector<int>& seats)
+{
+    std::copy(seats.begin(), seats.end(), m_seat.begin() + static_cast<long>(index(m_first, 0)));
     m_partners = m_keptPartners;
     m_opponents = m_keptMeetings;
     m_repeated.clear();
@@ -1338,6 +1343,12 @@ std::vector<std::vector<int>> Search::run()
     const long steps = m_games > m_first && m_seatsPerGame > 0 ? m_limits.steps : 0;
     const long later = steps / 2; // the steps of every further round
     const long total = steps + later * (m_limits.rounds - 1);
+    // A start that keeps every promise (a design of the whole table) is kept if the search, which
+    // also weighs how evenly everything spreads, ends up missing one.
+    std::vector<int> keptStart;
+    if (promisesMissed() == Shortfall{}) {
+        keptStart.assign(m_seat.begin() + static_cast<long>(index(m_first, 0)), m_seat.end());
+    }
     // Seats that start without a needless repeated partnership (round-robin, turned lists) keep
     // their partners; otherwise partners are loose at first, so that the search can roam.
     anneal(steps, kHot, m_cost.partners == m_floor.partners ? kHeavyPartners : kLightPartners, 0,
@@ -1351,6 +1362,9 @@ std::vector<std::vector<int>> Search::run()
         anneal(later, kHot, kFirmPartners, steps + later * (round - 1), total);
     }
     restoreBest();
+    if (!keptStart.empty() && promisesMissed() != Shortfall{}) {
+        loadSeats(keptStart);
+    }
     std::vector<std::vector<int>> games;
     for (int game = m_first; game < m_games; ++game) {
         games.emplace_back(m_seat.begin() + static_cast<long>(index(game, 0)),

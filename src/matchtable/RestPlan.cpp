@@ -2,6 +2,7 @@
 
 #include "matchtable/HalvesPlan.h"
 #include "matchtable/KindCounts.h"
+#include "matchtable/OneCourtHalves.h"
 #include "matchtable/SearchRandom.h"
 
 #include <algorithm>
@@ -39,30 +40,47 @@ enum class Choice {
     FillsGaps,      // whoever has rested seldom with the most of those resting already
 };
 
-// The most blocks two players of the groups planned by halves may share (planHalves), for two of
-// the first planned group, two of the second and one of each: the average, rounded up, and for
-// two who cannot partner the meetings' allowance above it (one, mixed doubles two). On one court,
-// where two who share a block play that game together, one more, but never past the table's own
-// limits: a partnership once (past the bound G / bound times, rounded up) and meetings within the
-// allowance of the least possible.
-std::array<int, 3> halvesCaps(const SearchTask& task, std::array<bool, 2> byHalves)
+int ceilDiv(int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; }
+
+// The most times two players of a table whose groups mix their halves may partner and meet: a
+// partnership once (past the bound G / bound times, rounded up), meetings the allowance above
+// the least possible (one, mixed doubles two).
+struct PairLimits {
+    int partnerships = 0;
+    int meetings = 0;
+};
+
+PairLimits halvesLimits(const SearchTask& task)
 {
-    const auto ceilDiv = [](int a, int b) { return b <= 0 ? 0 : (a + b - 1) / b; };
     const std::array<int, 2> present{static_cast<int>(presentOf(task, 0).size()),
                                      static_cast<int>(presentOf(task, 1).size())};
     const int blocks = (task.games + 1) / 2; // every player's games
-    const bool mixed = task.kind == MatchKind::Mixed;
-    const int allowance = mixed ? 2 : 1;
-    int meetings = 0;
+    const int allowance = task.kind == MatchKind::Mixed ? 2 : 1;
+    PairLimits limits;
     for (int group = 0; group < 2; ++group) {
         if (present[group] > 0) {
-            meetings = std::max(
-                meetings,
+            limits.meetings = std::max(
+                limits.meetings,
                 meetingsFloor(task.kind, blocks, present[group], present[1 - group]) + allowance);
         }
     }
     const int bound = gamesBound(task.kind, present, task.courts);
-    const int partnerships = task.games <= bound ? 1 : ceilDiv(task.games, bound);
+    limits.partnerships = task.games <= bound ? 1 : ceilDiv(task.games, bound);
+    return limits;
+}
+
+// The most blocks two players of the groups planned by halves may share (planHalves), for two of
+// the first planned group, two of the second and one of each: the average, rounded up, and for
+// two who cannot partner the meetings' allowance above it. On one court, where two who share a
+// block play that game together, one more, but never past the table's own limits (halvesLimits).
+std::array<int, 3> halvesCaps(const SearchTask& task, std::array<bool, 2> byHalves)
+{
+    const std::array<int, 2> present{static_cast<int>(presentOf(task, 0).size()),
+                                     static_cast<int>(presentOf(task, 1).size())};
+    const int blocks = (task.games + 1) / 2;
+    const bool mixed = task.kind == MatchKind::Mixed;
+    const int allowance = mixed ? 2 : 1;
+    const auto [partnerships, meetings] = halvesLimits(task);
     const auto cap = [&](bool partners, bool meet, int average) {
         const int aboveAverage = average + (partners ? 0 : allowance);
         if (task.courts == 1) {
@@ -90,16 +108,14 @@ struct HalvesRests {
     std::vector<std::vector<bool>> blocks; // see planHalves
 };
 
-HalvesRests halvesRests(const SearchTask& task, std::array<int, 2> onCourt)
+HalvesRests halvesRests(const SearchTask& task, std::array<int, 2> onCourt, const Designs& designs)
 {
     HalvesRests halves;
     const int blocks = (task.games + 1) / 2;
-    std::array<std::optional<HalvesDesign>, 2> designs;
     std::array<bool, 2> byPlan{};
     std::vector<std::vector<int>> groups;
     for (int group = 0; group < 2; ++group) {
         halves.planned[group] = restsByHalves(task, onCourt, group);
-        designs[group] = designOf(task, onCourt, group);
         byPlan[group] = halves.planned[group] && !designs[group];
         if (byPlan[group]) {
             groups.push_back(presentOf(task, group));
@@ -348,16 +364,23 @@ bool restsByHalves(const SearchTask& task, std::array<int, 2> onCourt, int group
 
 std::optional<HalvesDesign> designOf(const SearchTask& task, std::array<int, 2> onCourt, int group)
 {
-    if (task.kind == MatchKind::Mixed || task.courts < 2 || !restsByHalves(task, onCourt, group)) {
+    if (task.kind == MatchKind::Mixed || !restsByHalves(task, onCourt, group)) {
         return std::nullopt;
+    }
+    if (task.courts == 1) {
+        if (task.kind != MatchKind::Doubles) {
+            return std::nullopt;
+        }
+        const PairLimits limits = halvesLimits(task);
+        return oneCourtHalves(task.games, limits.partnerships, limits.meetings, task.seed);
     }
     return halvesDesign(static_cast<int>(presentOf(task, group).size()), (task.games + 1) / 2,
                         task.seed + static_cast<std::uint64_t>(group), group == 1);
 }
 
-Plan planRests(const SearchTask& task, std::array<int, 2> onCourt)
+Plan planRests(const SearchTask& task, std::array<int, 2> onCourt, const Designs& designs)
 {
-    const HalvesRests halves = halvesRests(task, onCourt);
+    const HalvesRests halves = halvesRests(task, onCourt, designs);
     Plan best = plan(task, onCourt, halves, Choice::LongestAgo);
     for (Choice choice : {Choice::SeldomTogether, Choice::FillsGaps}) {
         Plan other = plan(task, onCourt, halves, choice);

@@ -47,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TableSize{kTeam, 4, 4, 1, 20, true}, TableSize{kTeam, 8, 8, 2, 50, true},
                     TableSize{kTeam, 18, 18, 3, 50}, TableSize{kTeam, 16, 16, 4, 30, true},
                     TableSize{kDoubles, 16, 0, 2, 30, true}, TableSize{kDoubles, 31, 0, 4, 50},
+                    TableSize{kDoubles, 8, 0, 1, 12, true}, TableSize{kDoubles, 8, 0, 1, 50, true},
                     TableSize{kDoubles, 39, 0, 5, 50}),
     [](const testing::TestParamInfo<TableSize>& info) {
         std::string name = info.param.name();

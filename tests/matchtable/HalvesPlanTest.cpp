@@ -1,5 +1,6 @@
 #include "matchtable/HalvesPlan.h"
 #include "matchtable/HalvesDesign.h"
+#include "matchtable/OneCourtHalves.h"
 
 #include <gtest/gtest.h>
 
@@ -118,5 +119,65 @@ TEST(HalvesDesign, OnlyForPowersOfTwo)
     EXPECT_FALSE(halvesDesign(2, 10, 0).has_value());
     EXPECT_TRUE(halvesDesign(4, 3, 0).has_value());
 }
+
+// Eight players on one court: the halves are the block's two games, so the design fixes every
+// game. Games, the most partnerships and meetings of two players, and whether everybody meets
+// everybody.
+struct OneCourtCase {
+    int games;
+    int partnerCap;
+    int meetCap;
+    bool meetAll;
+};
+
+class OneCourtHalvesShapes : public testing::TestWithParam<OneCourtCase> {};
+
+TEST_P(OneCourtHalvesShapes, KeepsHalvesPartnershipsAndMeetingsWithinTheirCaps)
+{
+    const auto [games, partnerCap, meetCap, meetAll] = GetParam();
+    const int blocks = (games + 1) / 2;
+    const std::vector<int> group{0, 1, 2, 3, 4, 5, 6, 7};
+    // A search: some seeds miss where the caps are tight, so the first within them is judged.
+    bool within = false;
+    for (std::uint64_t seed = 0; seed < 8 && !within; ++seed) {
+        const HalvesDesign design = oneCourtHalves(games, partnerCap, meetCap, seed);
+        expectHalvesKept(design.restsFirst, {group}, blocks);
+        std::map<std::pair<int, int>, int> partnerships;
+        std::map<std::pair<int, int>, int> meetings;
+        for (int game = 0; game < games; ++game) {
+            const auto t = static_cast<std::size_t>(game / 2);
+            std::vector<std::pair<int, int>> pairs; // those of this game
+            for (const auto& [x, y] : design.partners[t]) {
+                EXPECT_EQ(design.restsFirst[t][static_cast<std::size_t>(x)],
+                          design.restsFirst[t][static_cast<std::size_t>(y)]);
+                if (design.restsFirst[t][static_cast<std::size_t>(x)] == (game % 2 == 1)) {
+                    pairs.emplace_back(std::min(x, y), std::max(x, y));
+                }
+            }
+            ASSERT_EQ(pairs.size(), 2U);
+            for (const auto& [x, y] : pairs) {
+                ++partnerships[{x, y}];
+            }
+            for (int a : {pairs[0].first, pairs[0].second}) {
+                for (int b : {pairs[1].first, pairs[1].second}) {
+                    ++meetings[{std::min(a, b), std::max(a, b)}];
+                }
+            }
+        }
+        within = std::all_of(partnerships.begin(), partnerships.end(),
+                             [&](const auto& p) { return p.second <= partnerCap; }) &&
+                 std::all_of(meetings.begin(), meetings.end(),
+                             [&](const auto& m) { return m.second <= meetCap; }) &&
+                 (!meetAll || meetings.size() == 28);
+        EXPECT_EQ(design.partners, oneCourtHalves(games, partnerCap, meetCap, seed).partners);
+    }
+    EXPECT_TRUE(within);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, OneCourtHalvesShapes,
+                         testing::Values(OneCourtCase{12, 1, 3, true},
+                                         OneCourtCase{20, 2, 4, false},
+                                         OneCourtCase{31, 3, 6, false},
+                                         OneCourtCase{50, 4, 9, false}));
 
 } // namespace
