@@ -1351,9 +1351,9 @@ std::vector<std::vector<int>> Search::run()
     }
     // Seats that start without a needless repeated partnership (round-robin, turned lists) keep
     // their partners; otherwise partners are loose at first, so that the search can roam.
-    // Where the first round finds nothing better than the start, no move can better it (the
-    // rests' plan fixes every game: four a team on one court with the halves mixed), and the
-    // further rounds are not run.
+    // A first round that finds nothing better than the start is taken to mean that nothing can
+    // be (where the rests' plan fixes every game: four a team on one court with the halves
+    // mixed), and no further rounds are run.
     const long startCost = m_bestCost;
     anneal(steps, kHot, m_cost.partners == m_floor.partners ? kHeavyPartners : kLightPartners, 0,
            total);
