@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <compare>
+#include <optional>
 
 namespace zoruka {
 
@@ -50,6 +51,14 @@ struct Shortfall {
     long spread = 0;
 
     auto operator<=>(const Shortfall&) const = default;
+};
+
+// A resting player takes a seat of his group in a game, and the two trade back at the next game
+// where one rests and the other plays (Search::restSwap).
+struct RestSwap {
+    Move move;
+    int later = 0;      // the game where they trade back
+    bool twice = false; // whether it makes one of them rest twice in a row
 };
 
 class Search {
@@ -138,6 +147,8 @@ private:
     bool tryPairSwap(double temperature);
     bool tryRepairPartners(double temperature);
     bool tryRepairMeetings(double temperature);
+    std::optional<RestSwap> restSwap(int game, int x, int seat) const;
+    void noteRestSwap(const RestSwap& swap, int group);
     bool tryRestSwap(double temperature);
     void anneal(long steps, double hot, double light, long done, long total);
     void restoreBest();
@@ -1107,6 +1118,42 @@ bool Search::tryRepairMeetings(double temperature)
 // the next game where one of them rests alone, it must be y, and x rests there in y's stead.
 // The two had rested equally often before g, so rest counts only trade places and stay within
 // one of each other.
+// Resting player x of `game` takes `seat`, and its player y rests; at the next game where one of
+// them rests and the other plays, x rests and y plays. Nothing where that game does not come or
+// the two have not rested equally often before, so that rests stay as even as they were.
+std::optional<RestSwap> Search::restSwap(int game, int x, int seat) const
+{
+    const int y = seatAt(game, seat);
+    int later = game + 1;
+    while (later < m_games && rests(later, x) == rests(later, y)) {
+        ++later;
+    }
+    if (later >= m_games || rests(later, x) || restsBefore(game, x) != restsBefore(game, y)) {
+        return std::nullopt;
+    }
+    RestSwap swap;
+    swap.move.add({game, seat, x});
+    swap.move.add({later, whereIs(later, x), y});
+    swap.later = later;
+    // Whether the move makes y rest in two games in a row around `game`, or x around `later`.
+    swap.twice = rests(game - 1, y) || (game + 1 != later && rests(game + 1, y)) ||
+                 rests(later + 1, x) || (later - 1 != game && rests(later - 1, x));
+    return swap;
+}
+
+// The lists of who rests after a rest swap (made, or made again to undo it).
+void Search::noteRestSwap(const RestSwap& swap, int group)
+{
+    const int game = swap.move.changes[0].game;
+    const int x = swap.move.changes[0].id;
+    const int y = swap.move.changes[1].id;
+    auto& resting = m_rests[static_cast<std::size_t>(game)][group];
+    auto& laterResting = m_rests[static_cast<std::size_t>(swap.later)][group];
+    const bool made = std::find(resting.begin(), resting.end(), x) != resting.end();
+    std::replace(resting.begin(), resting.end(), made ? x : y, made ? y : x);
+    std::replace(laterResting.begin(), laterResting.end(), made ? y : x, made ? x : y);
+}
+
 bool Search::tryRestSwap(double temperature)
 {
     const int game = randomGame();
@@ -1120,22 +1167,15 @@ bool Search::tryRestSwap(double temperature)
         resting[static_cast<std::size_t>(m_random.below(static_cast<int>(resting.size())))];
     const int seat = randomSeatOf(group);
     const int y = seatAt(game, seat);
-    int later = game + 1;
-    while (later < m_games && rests(later, x) == rests(later, y)) {
-        ++later;
-    }
-    if (later >= m_games || rests(later, x) || restsBefore(game, x) != restsBefore(game, y)) {
+    const std::optional<RestSwap> swap = restSwap(game, x, seat);
+    if (!swap) {
         return false;
     }
-    const int laterSeat = whereIs(later, x);
-    Move move;
-    move.add({game, seat, x});
-    move.add({later, laterSeat, y});
-    // Whether the move makes y rest in two games in a row around `game`, or x around `later`.
-    const bool twice = rests(game - 1, y) || (game + 1 != later && rests(game + 1, y)) ||
-                       rests(later + 1, x) || (later - 1 != game && rests(later - 1, x));
+    const Move& move = swap->move;
+    const int later = swap->later;
+    const int laterSeat = move.changes[1].seat;
     const int present = m_presentOf[group];
-    if (twice && present <= 2 * m_onCourt[group]) {
+    if (swap->twice && present <= 2 * m_onCourt[group]) {
         // Halves of exactly twice the places mix only through double rests, one at most each.
         if (!m_task.mixHalves || present != 2 * m_onCourt[group]) {
             return false;
@@ -1156,9 +1196,7 @@ bool Search::tryRestSwap(double temperature)
             return false;
         }
     }
-    std::replace(resting.begin(), resting.end(), x, y);
-    auto& laterResting = m_rests[static_cast<std::size_t>(later)][group];
-    std::replace(laterResting.begin(), laterResting.end(), y, x);
+    noteRestSwap(*swap, group);
     return true;
 }
 
@@ -1353,11 +1391,11 @@ std::pair<long, long> Search::aboveAmong(const std::vector<int>& ids) const
 }
 
 // The last touches to a table that still misses a promise: every swap of two players of one
-// group in a game (not partners) that brings the table closer is made, pass after pass, until
-// none does. Closer: fewer partnerships above the fair share (beyond those allowed), then fewer
-// meetings above the limit, then numbers of different opponents less spread, then fewer players
-// at its ends. A swap changes only the counts among the players of its one or two courts. If
-// the table misses no less in the end, it stays as it was (polish may have spent the
+// group in a game (not partners), and every rest swap, that brings the table closer is made,
+// pass after pass, until none does. Closer: fewer partnerships above the fair share (beyond those
+// allowed), then fewer meetings above the limit, then numbers of different opponents less spread,
+// then fewer players at its ends. A move changes only the counts among the players of the courts it
+// touches. If the table misses no less in the end, it stays as it was (polish may have spent the
 // partnerships allowed on the way).
 void Search::polish()
 {
@@ -1379,7 +1417,38 @@ void Search::polish()
     const auto [spread, atEnds] = spreadAtEnds();
     long raw = partners;
     std::array<long, 4> best{std::max(raw - allowed, 0L), meetings, spread, atEnds};
-    std::vector<int> around; // the players of the swap's courts
+    std::vector<int> around; // every player whose counts a move changes
+    // Makes the move (a rest swap of `group` if `swap`) if it brings the table closer.
+    const auto tryCloser = [&](const Move& move, const RestSwap* swap, int group) {
+        std::sort(around.begin(), around.end());
+        around.erase(std::unique(around.begin(), around.end()), around.end());
+        const auto [p0, m0] = aboveAmong(around);
+        const Move back = inverseOf(move);
+        const Cost delta = apply(move);
+        if (swap) {
+            noteRestSwap(*swap, group);
+        }
+        const auto [p1, m1] = aboveAmong(around);
+        const auto [spreadNow, atEndsNow] = spreadAtEnds();
+        const std::array<long, 4> now{std::max(raw + p1 - p0 - allowed, 0L), best[1] + m1 - m0,
+                                      spreadNow, atEndsNow};
+        if (now < best) {
+            best = now;
+            raw += p1 - p0;
+            m_cost += delta;
+            return true;
+        }
+        apply(back);
+        if (swap) {
+            noteRestSwap(*swap, group);
+        }
+        return false;
+    };
+    const auto addCourt = [&](int game, int seat) {
+        for (int k = 0; k < m_spc; ++k) {
+            around.push_back(seatAt(game, courtOf(seat) * m_spc + k));
+        }
+    };
     bool better = true;
     long tried = 0;
     while (better && tried < kPolishSwaps && promisesMissed() != Shortfall{}) {
@@ -1393,29 +1462,34 @@ void Search::polish()
                     }
                     ++tried;
                     around.clear();
-                    for (int k = 0; k < m_spc; ++k) {
-                        around.push_back(seatAt(game, courtOf(s1) * m_spc + k));
-                        if (courtOf(s2) != courtOf(s1)) {
-                            around.push_back(seatAt(game, courtOf(s2) * m_spc + k));
-                        }
-                    }
-                    const auto [p0, m0] = aboveAmong(around);
+                    addCourt(game, s1);
+                    addCourt(game, s2);
                     Move move;
                     move.add({game, s1, seatAt(game, s2)});
                     move.add({game, s2, seatAt(game, s1)});
-                    const Move back = inverseOf(move);
-                    const Cost delta = apply(move);
-                    const auto [p1, m1] = aboveAmong(around);
-                    const auto [spreadNow, atEndsNow] = spreadAtEnds();
-                    const std::array<long, 4> now{std::max(raw + p1 - p0 - allowed, 0L),
-                                                  best[1] + m1 - m0, spreadNow, atEndsNow};
-                    if (now < best) {
-                        best = now;
-                        raw += p1 - p0;
-                        m_cost += delta;
-                        better = true;
-                    } else {
-                        apply(back);
+                    better = tryCloser(move, nullptr, 0) || better;
+                }
+            }
+            // Rest swaps, but none that makes a player rest twice in a row where that is rationed.
+            for (int group = 0; group < 2; ++group) {
+                if (m_byHalves[group]) {
+                    continue;
+                }
+                const std::vector<int> resting = m_rests[static_cast<std::size_t>(game)][group];
+                for (int x : resting) {
+                    for (int seat = 0; seat < m_seatsPerGame && rests(game, x); ++seat) {
+                        if (m_layout.group[placeOf(seat)] != group) {
+                            continue;
+                        }
+                        const std::optional<RestSwap> swap = restSwap(game, x, seat);
+                        if (!swap || (swap->twice && m_presentOf[group] <= 2 * m_onCourt[group])) {
+                            continue;
+                        }
+                        ++tried;
+                        around.clear();
+                        addCourt(game, seat);
+                        addCourt(swap->later, swap->move.changes[1].seat);
+                        better = tryCloser(swap->move, &*swap, group) || better;
                     }
                 }
             }
