@@ -20,6 +20,8 @@ using namespace search_cost;
 
 constexpr int kRest = -1;
 constexpr int kAway = -2; // not taking part in that game
+// Steps a round takes before it ends for want of any move to price.
+constexpr long kIdleSteps = 4096;
 // Swaps that polish tries at most: a few passes of typical tables (some 2,000 swaps a pass for
 // 30 players on 5 courts), and about 0.1 s of the largest.
 constexpr long kPolishSwaps = 50'000;
@@ -202,6 +204,7 @@ private:
     SearchRandom m_random;
     Cost m_cost;
     long m_bestCost = 0; // weighed with kPartnerWeight
+    long m_priced = 0;   // moves priced in this round
     Cost m_floor;        // no table costs less
     double m_partnerWeight = 1;
     bool m_bestSaved = true;
@@ -916,6 +919,7 @@ void Search::commit(const Move& move, const Cost& delta)
 template <typename Allowed>
 bool Search::tryMove(const Move& move, double temperature, const Allowed& allowed)
 {
+    ++m_priced;
     const Move inverse = inverseOf(move);
     const Cost delta = apply(move);
     if (!allowed() || !accept(delta, temperature)) {
@@ -957,6 +961,7 @@ void Search::trade(CountChanges& changes, int game, int seat, int leaving, int c
 // Makes the move if the temperature accepts the price of its count changes.
 bool Search::tryPriced(const Move& move, const CountChanges& changes, double temperature)
 {
+    ++m_priced;
     const Cost delta = price(changes);
     if (!accept(delta, temperature)) {
         return false;
@@ -1211,7 +1216,12 @@ void Search::anneal(long steps, double hot, double light, long done, long total)
     const auto start = std::chrono::steady_clock::now();
     const long progressEvery = std::max(total / 100, 1L);
     double temperature = hot;
+    m_priced = 0;
     for (long step = 0; step < steps && m_bestCost > m_floor.weighed(kPartnerWeight); ++step) {
+        // Not a single move to price: there is none to make (the rests' plan fixes every game).
+        if (step == kIdleSteps && m_priced == 0) {
+            break;
+        }
         if (step % 256 == 0) {
             const double share = static_cast<double>(step) / static_cast<double>(steps);
             temperature = hot * std::pow(kCold / hot, share);
@@ -1549,15 +1559,11 @@ std::vector<std::vector<int>> Search::run()
     }
     // Seats that start without a needless repeated partnership (round-robin, turned lists) keep
     // their partners; otherwise partners are loose at first, so that the search can roam.
-    // A first round that finds nothing better than the start is taken to mean that nothing can
-    // be (where the rests' plan fixes every game: four a team on one court with the halves
-    // mixed), and no further rounds are run.
-    const long startCost = m_bestCost;
     anneal(steps, kHot, m_cost.partners == m_floor.partners ? kHeavyPartners : kLightPartners, 0,
            total);
     for (int round = 1; round < m_limits.rounds; ++round) {
         restoreBest();
-        if (goodEnough() || m_bestCost == startCost) {
+        if (goodEnough()) {
             break;
         }
         aimAtBand();
