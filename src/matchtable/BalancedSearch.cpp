@@ -1119,13 +1119,10 @@ bool Search::tryRepairMeetings(double temperature)
     return trySwap(game, seat, target, temperature);
 }
 
-// A resting player x of game g takes the seat of a player y of his group, who rests instead; at
-// the next game where one of them rests alone, it must be y, and x rests there in y's stead.
-// The two had rested equally often before g, so rest counts only trade places and stay within
-// one of each other.
-// Resting player x of `game` takes `seat`, and its player y rests; at the next game where one of
-// them rests and the other plays, x rests and y plays. Nothing where that game does not come or
-// the two have not rested equally often before, so that rests stay as even as they were.
+// A resting player x of `game` takes `seat`, and its player y of his group rests instead; at the
+// next game where one of them rests alone, it must be y, and x rests there in y's stead. The two
+// must have rested equally often before, so that rest counts only trade places and stay within
+// one of each other: nothing otherwise, nor where no such later game comes.
 std::optional<RestSwap> Search::restSwap(int game, int x, int seat) const
 {
     const int y = seatAt(game, seat);
@@ -1159,6 +1156,7 @@ void Search::noteRestSwap(const RestSwap& swap, int group)
     std::replace(laterResting.begin(), laterResting.end(), made ? y : x, made ? x : y);
 }
 
+// A rest swap (restSwap) of a drawn resting player and seat, if the temperature accepts it.
 bool Search::tryRestSwap(double temperature)
 {
     const int game = randomGame();
