@@ -3,7 +3,6 @@
 #include "matchtable/SearchRandom.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace zoruka {
